@@ -1,0 +1,169 @@
+#include "records/RecordFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int Comma = ',', Quote = '"', Cr = '\r', Lf = '\n', Space = ' ';
+
+int cappedAmount(int amount) { return amount > 128 ? 128 : amount; }
+
+// Items of comma-delimited text joined without separators: an item ends at a comma or a line
+// end, leading spaces are skipped, a quoted item runs to the next quote and loses both quotes.
+cp949::Codes joinDelimitedItems(const cp949::Codes& in) {
+    cp949::Codes out;
+    out.reserve(in.size());
+    const size_t n = in.size();
+    size_t i = 0;
+    auto isEnd = [&](size_t k) { return in[k] == Comma || in[k] == Cr || in[k] == Lf; };
+    while (i < n) {
+        while (i < n && in[i] == Space) ++i;
+        if (i < n && in[i] == Quote) {
+            ++i;
+            while (i < n && in[i] != Quote) out.push_back(in[i++]);
+            if (i < n) ++i;
+            while (i < n && !isEnd(i)) ++i; // anything between the closing quote and the delimiter
+        } else {
+            while (i < n && !isEnd(i)) out.push_back(in[i++]);
+        }
+        if (i < n) i += (in[i] == Cr && i + 1 < n && in[i + 1] == Lf) ? 2 : 1;
+    }
+    return out;
+}
+
+QString trimSpaces(const QString& s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && s[b] == QLatin1Char(' ')) ++b;
+    while (e > b && s[e - 1] == QLatin1Char(' ')) --e;
+    return s.mid(b, e - b);
+}
+
+void removeCrLf(QString& s) { s.remove(QStringLiteral("\r\n")); }
+
+bool fail(QString* why, const char* text) {
+    if (why) *why = QString::fromLatin1(text);
+    return false;
+}
+
+} // namespace
+
+cp949::Codes ShiftEncodeCodes(const cp949::Codes& codes, int amount) {
+    const int k = cappedAmount(amount);
+    cp949::Codes out;
+    out.reserve(codes.size());
+    for (int code : codes) {
+        int c = code + k;
+        if (c >= 256) c -= 255;
+        out.push_back(c);
+    }
+    return out;
+}
+
+cp949::Codes ShiftDecodeCodes(const cp949::Codes& codes, int amount) {
+    const int k = cappedAmount(amount);
+    cp949::Codes out;
+    out.reserve(codes.size());
+    for (int code : codes) out.push_back(code - k);
+    return out;
+}
+
+QString ShiftEncode(const QString& text, int amount) {
+    return cp949::codesToText(ShiftEncodeCodes(cp949::textToCodes(text), amount));
+}
+
+QString ShiftDecode(const QString& text, int amount) {
+    return cp949::codesToText(ShiftDecodeCodes(cp949::textToCodes(text), amount));
+}
+
+bool ReadRecordBytes(const QByteArray& bytes, GameRecord& out, QString* why) {
+    if (bytes.size() > MaxRecordFileSize) return fail(why, "file is larger than a record file can be");
+    const QString text =
+        cp949::codesToText(ShiftDecodeCodes(joinDelimitedItems(cp949::bytesToCodes(bytes)), 1));
+    if (text.isEmpty()) return fail(why, "file holds no record text");
+    if (!text.endsWith(QLatin1String("@@"))) return fail(why, "record text does not end with \"@@\"");
+    const QStringList pieces = text.split(QLatin1String("@@"));
+    if (pieces.size() < 2) return fail(why, "record text has no parts");
+
+    // Every field whose piece is missing is empty: nothing of an earlier record survives.
+    GameRecord r;
+    r.wtime = pieces.value(0);
+    r.P1 = pieces.value(1);
+    r.P2 = pieces.value(2);
+    r.whatoo = pieces.value(3);
+    r.runs = pieces.value(4);
+    r.cont = trimSpaces(pieces.value(5));
+    r.options = pieces.value(6);
+    r.id = pieces.value(7);
+    r.gos = pieces.value(8);
+    r.tags = pieces.value(9);
+
+    r.runs.replace(QLatin1Char('/'), QLatin1Char('*'));
+    r.options.replace(QLatin1Char('/'), QLatin1Char('*'));
+    removeCrLf(r.wtime);
+    struct Check {
+        QString* field;
+        const char* error;
+    };
+    const Check checks[] = {{&r.P1, "first player line does not end with \"^\""},
+                            {&r.P2, "second player line does not end with \"^\""},
+                            {&r.whatoo, "deal does not end with \"^\""},
+                            {&r.runs, "move stream does not end with \"^\""}};
+    for (const Check& c : checks) {
+        removeCrLf(*c.field);
+        if (!c.field->endsWith(QLatin1Char('^'))) return fail(why, c.error);
+    }
+    removeCrLf(r.options);
+    if (!r.options.endsWith(QLatin1Char('^'))) return fail(why, "option list does not end with \"^\"");
+    if (r.cont.isEmpty()) return fail(why, "record has no title");
+    out = std::move(r);
+    return true;
+}
+
+bool ReadRecordFile(const QString& path, GameRecord& out, QString* why) {
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile()) return fail(why, "no such file");
+    if (info.size() > MaxRecordFileSize) return fail(why, "file is larger than a record file can be");
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return fail(why, "file cannot be read");
+    const QByteArray bytes = f.read(MaxRecordFileSize + 1);
+    return ReadRecordBytes(bytes, out, why);
+}
+
+QString ComposeRecordText(const GameRecord& r) {
+    const QString* parts[] = {&r.wtime, &r.P1,  &r.P2,   &r.whatoo, &r.runs, &r.cont,
+                              &r.options, &r.id, &r.gos, &r.tags,   &r.memo, &r.myurl};
+    QString text;
+    for (const QString* p : parts) {
+        text += *p;
+        text += QLatin1String("@@");
+    }
+    return text;
+}
+
+QByteArray RecordFileBytes(const GameRecord& record) {
+    QByteArray line = cp949::codesToBytes(ShiftEncodeCodes(cp949::textToCodes(ComposeRecordText(record)), 1));
+    const bool breaks = line.contains(',') || line.contains('\r') || line.contains('\n') || line.startsWith(' ');
+    if (breaks && !line.contains('"')) line = '"' + line + '"';
+    return line + "\r\n";
+}
+
+bool WriteRecordFile(const QString& path, const GameRecord& record) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write(RecordFileBytes(record));
+    return f.commit();
+}
+
+QString RecordFileName(const QDateTime& when) {
+    const QDate d = when.date();
+    const QTime t = when.time();
+    return QStringLiteral("TGIBO-%1%2%3%4%5%6.gbo")
+        .arg(d.year())
+        .arg(d.month())
+        .arg(d.day())
+        .arg(t.hour())
+        .arg(t.minute())
+        .arg(t.second());
+}
