@@ -99,20 +99,19 @@ Codes textToCodes(const QString& text) {
     return codes;
 }
 
-QString codesToText(const Codes& codes) {
-    const Tables& t = tables();
-    QString out;
-    out.reserve(qsizetype(codes.size()));
-    for (int c : codes) {
-        if (c >= 0 && c < 0x80) {
-            out.append(QChar(char16_t(c)));
-        } else if (c < 0 && c >= -32768) {
-            const char16_t u = t.unicodeOf[uint16_t(c + 65536)];
-            out.append(u ? QChar(u) : QChar(QChar::ReplacementCharacter));
-        } else {
-            out.append(QChar(QChar::ReplacementCharacter));
-        }
+QChar codeToChar(int c) {
+    if (c >= 0 && c < 0x80) return QChar(char16_t(c));
+    if (c < 0 && c >= -32768) {
+        const char16_t u = tables().unicodeOf[uint16_t(c + 65536)];
+        if (u) return QChar(u);
     }
+    return QChar(QChar::ReplacementCharacter);
+}
+
+QString codesToText(const Codes& codes) {
+    QString out(qsizetype(codes.size()), Qt::Uninitialized);
+    QChar* d = out.data();
+    for (int c : codes) *d++ = codeToChar(c);
     return out;
 }
 

@@ -25,6 +25,9 @@ Codes textToCodes(const QString& text);
 // that character, anything else as U+FFFD.
 QString codesToText(const Codes& codes);
 
+// The character of one code as codesToText gives it.
+QChar codeToChar(int code);
+
 // Convenience: CP949 bytes to text and back (with the same replacement rules).
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);

@@ -10,26 +10,40 @@ constexpr int Comma = ',', Quote = '"', Cr = '\r', Lf = '\n', Space = ' ';
 
 int cappedAmount(int amount) { return amount > 128 ? 128 : amount; }
 
-// Items of comma-delimited text joined without separators: an item ends at a comma or a line
-// end, leading spaces are skipped, a quoted item runs to the next quote and loses both quotes.
-cp949::Codes joinDelimitedItems(const cp949::Codes& in) {
-    cp949::Codes out;
-    out.reserve(in.size());
-    const size_t n = in.size();
-    size_t i = 0;
-    auto isEnd = [&](size_t k) { return in[k] == Comma || in[k] == Cr || in[k] == Lf; };
-    while (i < n) {
-        while (i < n && in[i] == Space) ++i;
-        if (i < n && in[i] == Quote) {
-            ++i;
-            while (i < n && in[i] != Quote) out.push_back(in[i++]);
-            if (i < n) ++i;
-            while (i < n && !isEnd(i)) ++i; // anything between the closing quote and the delimiter
-        } else {
-            while (i < n && !isEnd(i)) out.push_back(in[i++]);
+// Reads the file's bytes as items of comma-delimited text joined without separators (an item
+// ends at a comma or a line end, leading spaces are skipped, a quoted item runs to the next
+// quote and loses both quotes) and unscrambles the joined codes with the shift of 1, in one pass.
+QString unscrambleItems(const QByteArray& bytes) {
+    const auto* b = reinterpret_cast<const uint8_t*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    QString out(n, Qt::Uninitialized);
+    QChar* o = out.data();
+    qsizetype i = 0;
+    // The next code at i (one or two bytes), advancing i.
+    auto next = [&]() -> int {
+        const int x = b[i];
+        if (x >= 0x81 && x <= 0xFE && i + 1 < n && b[i + 1] >= 0x41) {
+            const int code = int(int16_t(uint16_t((x << 8) | b[i + 1])));
+            i += 2;
+            return code;
         }
-        if (i < n) i += (in[i] == Cr && i + 1 < n && in[i + 1] == Lf) ? 2 : 1;
+        ++i;
+        return x;
+    };
+    auto isEnd = [&](qsizetype k) { return b[k] == Comma || b[k] == Cr || b[k] == Lf; };
+    while (i < n) {
+        while (i < n && b[i] == Space) ++i;
+        if (i < n && b[i] == Quote) {
+            ++i;
+            while (i < n && b[i] != Quote) *o++ = cp949::codeToChar(next() - 1);
+            if (i < n) ++i;
+            while (i < n && !isEnd(i)) next(); // anything between the closing quote and the delimiter
+        } else {
+            while (i < n && !isEnd(i)) *o++ = cp949::codeToChar(next() - 1);
+        }
+        if (i < n) i += (b[i] == Cr && i + 1 < n && b[i + 1] == Lf) ? 2 : 1;
     }
+    out.truncate(o - out.constData());
     return out;
 }
 
@@ -40,7 +54,9 @@ QString trimSpaces(const QString& s) {
     return s.mid(b, e - b);
 }
 
-void removeCrLf(QString& s) { s.remove(QStringLiteral("\r\n")); }
+void removeCrLf(QString& s) {
+    if (s.contains(QLatin1Char('\r'))) s.remove(QStringLiteral("\r\n"));
+}
 
 bool fail(QString* why, const char* text) {
     if (why) *why = QString::fromLatin1(text);
@@ -79,28 +95,40 @@ QString ShiftDecode(const QString& text, int amount) {
 
 bool ReadRecordBytes(const QByteArray& bytes, GameRecord& out, QString* why) {
     if (bytes.size() > MaxRecordFileSize) return fail(why, "file is larger than a record file can be");
-    const QString text =
-        cp949::codesToText(ShiftDecodeCodes(joinDelimitedItems(cp949::bytesToCodes(bytes)), 1));
+    const QString text = unscrambleItems(bytes);
     if (text.isEmpty()) return fail(why, "file holds no record text");
     if (!text.endsWith(QLatin1String("@@"))) return fail(why, "record text does not end with \"@@\"");
-    const QStringList pieces = text.split(QLatin1String("@@"));
-    if (pieces.size() < 2) return fail(why, "record text has no parts");
+    // The first ten pieces between "@@" terminators; later ones are not read.
+    QStringView pieces[10];
+    {
+        const QStringView all(text);
+        qsizetype from = 0;
+        for (int k = 0; k < 10; ++k) {
+            const qsizetype at = all.indexOf(QLatin1String("@@"), from);
+            if (at < 0) {
+                if (from <= all.size()) pieces[k] = all.mid(from);
+                break;
+            }
+            pieces[k] = all.mid(from, at - from);
+            from = at + 2;
+        }
+    }
 
     // Every field whose piece is missing is empty: nothing of an earlier record survives.
     GameRecord r;
-    r.wtime = pieces.value(0);
-    r.P1 = pieces.value(1);
-    r.P2 = pieces.value(2);
-    r.whatoo = pieces.value(3);
-    r.runs = pieces.value(4);
-    r.cont = trimSpaces(pieces.value(5));
-    r.options = pieces.value(6);
-    r.id = pieces.value(7);
-    r.gos = pieces.value(8);
-    r.tags = pieces.value(9);
+    r.wtime = pieces[0].toString();
+    r.P1 = pieces[1].toString();
+    r.P2 = pieces[2].toString();
+    r.whatoo = pieces[3].toString();
+    r.runs = pieces[4].toString();
+    r.cont = trimSpaces(pieces[5].toString());
+    r.options = pieces[6].toString();
+    r.id = pieces[7].toString();
+    r.gos = pieces[8].toString();
+    r.tags = pieces[9].toString();
 
-    r.runs.replace(QLatin1Char('/'), QLatin1Char('*'));
-    r.options.replace(QLatin1Char('/'), QLatin1Char('*'));
+    if (r.runs.contains(QLatin1Char('/'))) r.runs.replace(QLatin1Char('/'), QLatin1Char('*'));
+    if (r.options.contains(QLatin1Char('/'))) r.options.replace(QLatin1Char('/'), QLatin1Char('*'));
     removeCrLf(r.wtime);
     struct Check {
         QString* field;
