@@ -12,7 +12,7 @@ PKGS=(
   espeak-ng sox libsox-fmt-base pulseaudio pulseaudio-utils
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   clang libclang-rt-14-dev
-  sqlite3 imagemagick
+  sqlite3 imagemagick xdotool
 )
 missing=()
 for p in "${PKGS[@]}"; do
