@@ -1,0 +1,249 @@
+// The fixed card set and board geometry, the small queries the rules ask of the table, the deal,
+// the hand layout and the straightening of the table before a move.
+#include "replay/Replay.h"
+
+namespace {
+
+constexpr int16_t SlotX[SlotCount] = {227, 316, 187, 339, 217, 307, 137, 407, 97, 429, 127, 397};
+constexpr int16_t SlotY[SlotCount] = {150, 150, 243, 243, 334, 334, 150, 150, 243, 243, 334, 334};
+
+} // namespace
+
+const std::array<CardInfo, CardCount>& CardTable() {
+    static const std::array<CardInfo, CardCount> table = [] {
+        std::array<CardInfo, CardCount> t{};
+        // Per month: kind and mark of its four cards, most valuable first.
+        const CardInfo rows[12][4] = {
+            {{1, 1, 0}, {1, 3, 1}, {1, 4, 0}, {1, 4, 0}},   {{2, 2, 5}, {2, 3, 1}, {2, 4, 0}, {2, 4, 0}},
+            {{3, 1, 0}, {3, 3, 1}, {3, 4, 0}, {3, 4, 0}},   {{4, 2, 5}, {4, 3, 3}, {4, 4, 0}, {4, 4, 0}},
+            {{5, 2, 0}, {5, 3, 3}, {5, 4, 0}, {5, 4, 0}},   {{6, 2, 0}, {6, 3, 2}, {6, 4, 0}, {6, 4, 0}},
+            {{7, 2, 0}, {7, 3, 3}, {7, 4, 0}, {7, 4, 0}},   {{8, 1, 0}, {8, 2, 5}, {8, 4, 0}, {8, 4, 0}},
+            {{9, 2, 4}, {9, 3, 2}, {9, 4, 0}, {9, 4, 0}},   {{10, 2, 0}, {10, 3, 2}, {10, 4, 0}, {10, 4, 0}},
+            {{11, 1, 0}, {11, 4, 4}, {11, 4, 0}, {11, 4, 0}}, {{12, 1, 6}, {12, 2, 7}, {12, 3, 0}, {12, 4, 4}},
+        };
+        for (int m = 0; m < 12; ++m)
+            for (int i = 0; i < 4; ++i) t[size_t(4 * m + i)] = rows[m][i];
+        for (int b = 48; b < CardCount; ++b) t[size_t(b)] = {int16_t(b - 35), KindPi, MarkDoublePi};
+        return t;
+    }();
+    return table;
+}
+
+Replay::Replay() { InitCardTable(); }
+
+void Replay::InitCardTable() {
+    const auto& table = CardTable();
+    for (int c = 0; c < CardCount; ++c) {
+        CardState& k = s.Cards[size_t(c)];
+        k.Month = table[size_t(c)].month;
+        k.Kind = table[size_t(c)].kind;
+        k.Special = table[size_t(c)].special;
+        k.X = 0;
+        k.Y = 0;
+    }
+    for (int i = 0; i < SlotCount; ++i) {
+        s.TableSlots[size_t(i)].X = SlotX[i];
+        s.TableSlots[size_t(i)].Y = SlotY[i];
+        s.TableSlots[size_t(i)].Used = 0;
+    }
+    for (int i = 0; i < HandPlaces; ++i) {
+        const int col = i % 5;
+        s.Boards[0].HandPos[size_t(i)] = {int16_t(389 + 39 * col), int16_t(i < 5 ? 456 : 514)};
+        s.Boards[1].HandPos[size_t(i)] = {int16_t(399 + 17 * col), int16_t(i < 5 ? 27 : 52)};
+        s.Boards[0].Hand[size_t(i)] = -1;
+        s.Boards[1].Hand[size_t(i)] = -1;
+    }
+    const Point16 pile0[5] = {{0, 0}, {4, 515}, {95, 515}, {245, 515}, {4, 457}};
+    const Point16 pile1[5] = {{0, 0}, {4, 66}, {95, 66}, {245, 66}, {4, 8}};
+    for (int k = 1; k <= 4; ++k) {
+        s.Boards[0].PilePos[size_t(k)] = pile0[k];
+        s.Boards[1].PilePos[size_t(k)] = pile1[k];
+    }
+    for (auto& b : s.Boards)
+        for (auto& row : b.Captured) row.fill(-1);
+}
+
+int Replay::FindTableMate(int card, int& mate) const {
+    if (!ValidCard(card)) return -1;
+    const int month = s.Cards[size_t(card)].Month;
+    for (int c = 0; c < 48; ++c) {
+        const CardState& k = s.Cards[size_t(c)];
+        if (c != card && k.Place == OnTable && k.Month == month) {
+            if (mate == -1) mate = c;
+            return k.Slot;
+        }
+    }
+    return -1;
+}
+
+Replay::Matches Replay::ListTableMatches(int card) const {
+    Matches m;
+    if (ValidCard(card)) {
+        const int month = s.Cards[size_t(card)].Month;
+        for (int c = 0; c < 48 && m.count < 4; ++c) {
+            const CardState& k = s.Cards[size_t(c)];
+            if (k.Place == OnTable && k.Month == month && k.Slot >= 0) m.cards[size_t(m.count++)] = int16_t(c);
+        }
+    }
+    m.slot = m.count > 0 ? s.Cards[size_t(m.cards[0])].Slot : FirstFreeSlot();
+    if (m.slot < 0 || m.slot >= SlotCount) m.slot = FirstFreeSlot();
+    return m;
+}
+
+int Replay::FirstFreeSlot() const {
+    for (int i = 0; i < SlotCount; ++i)
+        if (!s.TableSlots[size_t(i)].Used) return i;
+    return 0;
+}
+
+int Replay::DeckPop() {
+    if (s.Round.DeckTop >= s.Round.DeckEnd) return -1;
+    return s.Round.Deck[size_t(s.Round.DeckTop++)];
+}
+
+bool Replay::CheckSweep(int player) {
+    for (int c = 0; c < 48; ++c)
+        if (s.Cards[size_t(c)].Place == OnTable) return false;
+    Sound_Play(Snd::PANSL, false, s.Players[size_t(player)].Voice, 0);
+    return true;
+}
+
+bool Replay::IsOwnPpeok(int player, int month) const {
+    if (month < 1 || month > 12) return false;
+    return s.Players[size_t(player)].MoveCount <= 9 && s.PpeokOwner[size_t(month)] == player;
+}
+
+void Replay::LoadDeal(QStringView whatoo) {
+    s.Round.DeckTop = s.Round.DeckEnd = 0;
+    // Cards the deal does not name lie nowhere.
+    for (CardState& k : s.Cards) {
+        k.Place = InDeck;
+        k.Slot = -1;
+        k.Triple = -1;
+    }
+    std::array<bool, CardCount> dealt{};
+    int tableCount = 0;
+    std::array<int, 2> handCount{};
+    const int total = s.Round.CardTotal;
+    qsizetype from = 0;
+    for (int d = 0; d < total; ++d) {
+        qsizetype at = whatoo.indexOf(QLatin1Char('^'), from);
+        if (at < 0) at = whatoo.size();
+        const QStringView piece = whatoo.mid(from, at - from);
+        from = at + 1;
+        int card = -1;
+        // A position whose text is no card, or repeats a card dealt before, is left out.
+        if (!ReadWhole(piece, card) || !ValidCard(card) || dealt[size_t(card)]) continue;
+        dealt[size_t(card)] = true;
+        CardState& k = s.Cards[size_t(card)];
+        k.StackIndex = 0;
+        k.Slot = -1;
+        k.Place = InDeck;
+        k.Triple = -1;
+        if (d < 8) {
+            k.Place = OnTable;
+            k.Slot = int16_t(tableCount++);
+        } else if (d < 28) {
+            const int p = d < 18 ? 1 : 0;
+            k.Place = int16_t(p);
+            if (handCount[size_t(p)] < HandPlaces) s.Boards[size_t(p)].Hand[size_t(handCount[size_t(p)]++)] = int16_t(card);
+        } else {
+            s.Round.Deck[size_t(s.Round.DeckEnd++)] = int8_t(card);
+        }
+        k.X = float(285 - d / 2);
+        k.Y = float(260 - d / 2);
+        CardPicture& pic = s.View.Pictures[size_t(card)];
+        pic.Visible = true;
+        pic.Face = false;
+        if (recording()) {
+            Action& a = push(Act::CardPlace);
+            a.card = int16_t(card);
+            a.a = 285 - d / 2;
+            a.b = 260 - d / 2;
+            a.faceDown = true;
+        }
+    }
+    Pause(0.8);
+}
+
+void Replay::LayoutHand(int player) {
+    PlayerBoard& b = s.Boards[size_t(player)];
+    b.Hand.fill(-1);
+    int n = 0;
+    const int limit = cardLimit();
+    for (int c = 0; c < limit && n < HandPlaces; ++c) {
+        CardState& k = s.Cards[size_t(c)];
+        if (k.Place != player) continue;
+        const Point16 pos = b.HandPos[size_t(n)];
+        k.X = pos.x;
+        k.Y = pos.y;
+        b.Hand[size_t(n++)] = int16_t(c);
+        PlaceCard(c, pos.x, pos.y);
+    }
+    int prevMonth = -1, run = 0;
+    for (int i = 0; i < n; ++i) {
+        const int month = s.Cards[size_t(b.Hand[size_t(i)])].Month;
+        run = month == prevMonth ? run + 1 : 1;
+        prevMonth = month;
+        if (run == 3) {
+            for (int j = 0; j < n; ++j)
+                if (s.Cards[size_t(b.Hand[size_t(j)])].Month == month) s.Cards[size_t(b.Hand[size_t(j)])].Triple = 1;
+            run = 0;
+            prevMonth = -1;
+        }
+    }
+}
+
+void Replay::ResyncTable() {
+    std::array<int8_t, 13> perMonth{};
+    for (int c = 0; c < 48; ++c)
+        if (s.Cards[size_t(c)].Place == OnTable) ++perMonth[size_t(s.Cards[size_t(c)].Month)];
+    for (int c = 0; c < 48; ++c) {
+        CardState& k = s.Cards[size_t(c)];
+        if (k.Place != OnTable) continue;
+        if (k.Slot >= 0 && k.Slot < SlotCount) s.TableSlots[size_t(k.Slot)].Used = 1;
+        if (perMonth[size_t(k.Month)] == 1 && k.StackIndex != 0) {
+            k.StackIndex = 0;
+            if (k.Slot >= 0 && k.Slot < SlotCount) {
+                const TableSlot& t = s.TableSlots[size_t(k.Slot)];
+                k.X = t.X;
+                k.Y = t.Y;
+                PlaceCard(c, t.X, t.Y);
+            }
+        }
+    }
+}
+
+void Replay::ResetState() {
+    for (int p = 0; p < 2; ++p) {
+        PlayerBoard& b = s.Boards[size_t(p)];
+        for (auto& row : b.Captured) row.fill(-1);
+        b.CapturedCount.fill(0);
+        b.Hand.fill(-1);
+        PlayerState& pl = s.Players[size_t(p)];
+        pl.MoveCount = pl.GoCount = pl.GoScore = pl.Score = pl.ShakeCount = pl.PpeokCount = 0;
+        pl.AnimalDouble = pl.BrightPoints = pl.PiPoints = pl.FirstPpeok = 0;
+        pl.GodoriSaid = pl.ChungdanSaid = pl.ChodanSaid = pl.HongdanSaid = 0;
+        pl.BrightCount = pl.AnimalCount = pl.RibbonCount = pl.PiCount = pl.CardCount = 0;
+    }
+    s.Round.LastGoSeat = -1;
+    s.Round.ChongtongRate = 10;
+    s.Round.PpeokTaken = 0;
+    s.Round.DeckTop = s.Round.DeckEnd = 0;
+    const int limit = cardLimit();
+    for (int c = 0; c < limit; ++c) {
+        CardPicture& pic = s.View.Pictures[size_t(c)];
+        pic.Visible = false;
+        pic.W = 36;
+        pic.H = 55;
+        pic.Tag = 0;
+        pic.Face = false;
+        pic.PpeokMark = -1;
+        s.Cards[size_t(c)].X = 258;
+        s.Cards[size_t(c)].Y = 230;
+    }
+    s.Cards[32].Kind = KindAnimal;
+    s.View.Pictures[32].Tag = 'T';
+    for (auto& t : s.TableSlots) t.Used = 0;
+    s.PpeokOwner.fill(0);
+}

@@ -1,0 +1,136 @@
+// The players' panels and counters: names, money, records, points, go calls, shakes, ppeok piles,
+// the stake line, and the shake announcement.
+#include "records/MoneyText.h"
+#include "replay/Replay.h"
+
+#include <cmath>
+#include <cstdio>
+
+QString WinRateText(int32_t wins, int32_t losses, int32_t draws) {
+    const long long total = (long long)wins + losses + draws;
+    if (total <= 0) return QStringLiteral("(0%)");
+    const float rate = float(wins) / float(total) * 100.0f;
+    // The shortest text that reads back as the same single-precision value.
+    char buf[64];
+    for (int prec = 1; prec <= 9; ++prec) {
+        std::snprintf(buf, sizeof buf, "%.*g", prec, double(rate));
+        if (std::strtof(buf, nullptr) == rate) break;
+    }
+    QString text = QString::fromLatin1(buf);
+    if (text.contains(QLatin1Char('e'))) text = QString::number(double(rate), 'f', 7);
+    if (text.size() < 6) return QLatin1Char('(') + text + QStringLiteral("%)");
+    return QLatin1Char('(') + text.left(5) + QStringLiteral("%)");
+}
+
+QString MoneyLabelText(const PlayerLabels& l) {
+    const QString t = FormatMoney(MoneyDigits(l.DrawnMoney));
+    return t.isEmpty() ? QStringLiteral("0") : t;
+}
+
+QString RecordLabelText(const PlayerLabels& l) {
+    return QString::number(l.DrawnWins) + QStringLiteral("승 ") + QString::number(l.DrawnLosses) +
+           QStringLiteral("패 ") + QString::number(l.DrawnDraws) + QStringLiteral("무 ") +
+           WinRateText(l.DrawnWins, l.DrawnLosses, l.DrawnDraws);
+}
+
+QString StakeInfoText(const RoundState& r) {
+    return QStringLiteral("점당 ") + r.PointValue + QStringLiteral("점, 서비스피: ") + QString::number(r.BonusCount) +
+           QStringLiteral("장");
+}
+
+void Replay::game_INITUSER(int player, const QString& line) {
+    const QStringList it = SplitPlayerLine(line);
+    PlayerState& pl = s.Players[size_t(player)];
+    pl.Nick = it[0];
+    pl.Id = it[1];
+    pl.Voice = it[2].isEmpty() ? QLatin1Char(' ') : it[2][0];
+    bool ok = false;
+    const double money = QStringView(it[3]).trimmed().toDouble(&ok);
+    if (ok && std::isfinite(money)) pl.Money = money;
+    int v;
+    if (ReadWhole(it[4], v)) pl.Wins = v;
+    if (ReadWhole(it[5], v)) pl.Losses = v;
+    if (ReadWhole(it[6], v)) pl.Draws = v;
+}
+
+void Replay::game_DRAWNIC() {
+    for (int p : {0, 1}) {
+        s.View.Labels[size_t(p)].PanelShown = true;
+        if (recording()) {
+            Action& a = push(Act::Label);
+            a.index = int16_t(LabelId::Nick);
+            a.player = int8_t(p);
+            a.text = s.Players[size_t(p)].Nick;
+            a.voice = s.Players[size_t(p)].Voice == QLatin1Char('M'); // the voice icon
+            a.hasPos = true;
+            a.a = 625;
+            a.b = p == 0 ? 464 : 15;
+        }
+    }
+}
+
+void Replay::game_DRAWJUMSU(int player) {
+    PlayerLabels& l = s.View.Labels[size_t(player)];
+    const PlayerState& pl = s.Players[size_t(player)];
+    l.DrawnMoney = pl.Money;
+    l.DrawnWins = pl.Wins;
+    l.DrawnLosses = pl.Losses;
+    l.DrawnDraws = pl.Draws;
+    if (recording()) {
+        Action& m = push(Act::Label);
+        m.index = int16_t(LabelId::Money);
+        m.player = int8_t(player);
+        m.text = MoneyLabelText(l);
+        m.hasPos = true;
+        m.a = 625;
+        m.b = player == 1 ? 45 : 496;
+        Action& r = push(Act::Label);
+        r.index = int16_t(LabelId::Record);
+        r.player = int8_t(player);
+        r.text = RecordLabelText(l);
+        r.hasPos = true;
+        r.a = 625;
+        r.b = player == 1 ? 73 : 525;
+    }
+}
+
+void Replay::game_DRAWNUM(int kind, int player) {
+    const PlayerState& pl = s.Players[size_t(player)];
+    PlayerLabels& l = s.View.Labels[size_t(player)];
+    int16_t value;
+    LabelId id;
+    int16_t* shown;
+    switch (kind) {
+    case 1: value = pl.Score; id = LabelId::Points; shown = &l.Points; break;
+    case 2: value = pl.PpeokCount; id = LabelId::Ppeok; shown = &l.Ppeok; break;
+    case 3: value = pl.ShakeCount; id = LabelId::Shake; shown = &l.Shake; break;
+    case 4: value = pl.GoCount; id = LabelId::Go; shown = &l.Go; break;
+    default: return;
+    }
+    if (value < 1) return;
+    *shown = value;
+    if (recording()) SetLabel(id, player, QString::number(value));
+}
+
+void Replay::game_RINFO() {
+    if (recording()) SetLabel(LabelId::StakeInfo, -1, StakeInfoText(s.Round));
+}
+
+void Replay::ShowShake(int player, int c1, int c2, int c3) {
+    PlayerState& pl = s.Players[size_t(player)];
+    ++pl.ShakeCount;
+    s.View.Labels[size_t(player)].Shake = pl.ShakeCount;
+    if (recording()) SetLabel(LabelId::Shake, player, QString::number(pl.ShakeCount));
+    game_DRAWNUM(3, player);
+    s.View.CommonPanel = 1;
+    if (recording()) {
+        Action& a = push(Act::CommonPanel);
+        a.index = 1;
+        a.count = 3;
+        a.cards = {{int16_t(c1), int16_t(c2), int16_t(c3), -1, -1}};
+    }
+    Sound_Play(Snd::WAVE, false, QChar(), 0);
+    Pause(2.0);
+    s.View.CommonPanel = 0;
+    if (recording()) push(Act::CommonPanel).index = 0;
+}
