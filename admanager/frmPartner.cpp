@@ -13,6 +13,8 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QWindow>
 #include <QStringList>
 #include <QUrl>
 
@@ -365,4 +367,17 @@ void frmPartner::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void frmPartner::showEvent(QShowEvent* event) {
+    // Centred on the screen once, frame included as far as it is known before the first showing.
+    if (!placed_) {
+        placed_ = true;
+        const QRect area = screen()->availableGeometry();
+        const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        const QSize outer = size().grownBy(frame);
+        // A window's position is that of its frame.
+        move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    }
+    QDialog::showEvent(event);
 }

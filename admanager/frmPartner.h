@@ -67,6 +67,7 @@ private slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -76,6 +77,7 @@ private:
     void reportFailure(int number);
 
     AdServices services_;
+    bool placed_ = false;
     QString gameDir_;
     QString imageTag_;
 
