@@ -70,7 +70,7 @@ void BrightMark(Painter& p)
 void DoubleMark(Painter& p)
 {
     p.save();
-    const QRectF r(W - 12.2, H - 12.6, 10.5, 10.5);
+    const QRectF r(1.7, H - 12.6, 10.5, 10.5);
     p.setPen(QPen(QColor(110, 70, 0), 0.6));
     p.setBrush(kGold);
     p.drawEllipse(r);
@@ -385,16 +385,20 @@ void Paulownia(Painter& p, bool mirror, bool yellowSky)
         p.save();
         p.translate(c);
         p.rotate(turn);
-        QPainterPath path(QPointF(0, r));
-        path.cubicTo(QPointF(-r * 1.3, r * 0.6), QPointF(-r * 1.1, -r * 0.9), QPointF(0, -r));
-        path.cubicTo(QPointF(r * 1.1, -r * 0.9), QPointF(r * 1.3, r * 0.6), QPointF(0, r));
-        p.setPen(QPen(QColor(90, 110, 90), 0.5));
+        // a broad heart-shaped leaf with a pointed tip
+        QPainterPath path(QPointF(0, r * 0.85));
+        path.cubicTo(QPointF(-r * 1.35, r * 0.75), QPointF(-r * 1.2, -r * 0.6), QPointF(0, -r * 1.15));
+        path.cubicTo(QPointF(r * 1.2, -r * 0.6), QPointF(r * 1.35, r * 0.75), QPointF(0, r * 0.85));
+        p.setPen(QPen(QColor(120, 150, 120), 0.5));
         p.setBrush(leaf);
         p.drawPath(path);
-        p.setPen(QPen(QColor(110, 130, 110), 0.45));
-        p.drawLine(QPointF(0, r), QPointF(0, -r * 0.8));
-        p.drawLine(QPointF(0, 0), QPointF(-r * 0.6, -r * 0.5));
-        p.drawLine(QPointF(0, 0), QPointF(r * 0.6, -r * 0.5));
+        p.setPen(QPen(QColor(150, 175, 150), 0.6));
+        p.drawLine(QPointF(0, r * 0.85), QPointF(0, -r * 0.95));
+        for (int k = 0; k < 3; ++k) {
+            const qreal y = r * (0.35 - k * 0.45);
+            p.drawLine(QPointF(0, y), QPointF(-r * 0.7, y - r * 0.35));
+            p.drawLine(QPointF(0, y), QPointF(r * 0.7, y - r * 0.35));
+        }
         p.restore();
     };
     bigLeaf(QPointF(10, 40), 9, -20);
@@ -873,7 +877,7 @@ void DrawFace(Painter& p, int card)
     case 2:
         Plum(p, mirror || slot == 1, card);
         if (slot == 0)
-            SmallBird(p, QPointF(21, 31), 1.35, QColor(170, 160, 50), QColor(120, 130, 40), false, false);
+            SmallBird(p, QPointF(20, 31), 1.75, QColor(176, 166, 48), QColor(112, 126, 36), false, false);
         if (slot == 1)
             Ribbon(p, kRed, QStringLiteral("홍단"), QPointF(12, 8), -6);
         break;
@@ -972,6 +976,8 @@ void DrawFace(Painter& p, int card)
             Paulownia(p, false, false);
             Phoenix(p);
         } else {
+            if (slot == 3)
+                Sky(p, QColor(214, 200, 230), 16);
             Paulownia(p, slot == 2, slot == 1);
         }
         break;

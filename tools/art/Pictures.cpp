@@ -165,9 +165,6 @@ QImage BoardPicture()
         Panel(p, QRectF(586, 135, 214, 119), 4, QColor(10, 14, 24), kGoldLine, 2);
         Panel(p, QRectF(586, 259, 214, 194), 4, QColor(235, 235, 228), kGoldLine, 2);
         Caption(p, QRectF(586, 259, 214, 194), QStringLiteral("광고"), 30, QColor(0, 0, 0, 40));
-        // a tiny maker's line at the lower edge of the table
-        Caption(p, QRectF(6, 428, 200, 20), QStringLiteral("맞고 기보"), 12, QColor(255, 255, 255, 40),
-                Qt::AlignLeft | Qt::AlignVCenter);
     });
     return Opaque(FlattenOn(img, QColor(16, 66, 38)));
 }
