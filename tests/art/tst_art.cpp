@@ -247,7 +247,7 @@ void ArtTest::imageMagickReadsImages()
 void ArtTest::cardSheetCells()
 {
     const QImage sheet = Load(kImages + QStringLiteral("whatoo.gif"));
-    QCOMPARE(sheet.size(), QSize(540, 220));
+    QCOMPARE(sheet.size(), QSize(kCardSheetColumns * 36, kCardSheetRows * 55));
     // Every card picture is fully opaque card: no magenta that a mask would punch through.
     QList<int> cards;
     for (int i = 1; i <= 50; ++i)

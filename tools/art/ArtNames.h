@@ -71,6 +71,17 @@ inline constexpr PictureResource kAdManagerPictures[] = {
     {kAdManagerIcon, 64, 64, 0},
 };
 
+// Layout of the picture files in the game folder's images/ (drawn by the same tool):
+//  whatoo.gif  cells of 36 x 55, 15 columns by 4 rows, numbered row by row from 1: 1-48 the faces
+//              of cards 0-47, 49 the back, 50 the bomb card, 52-56 the bonus cards 48-52, 57 and 58
+//              the ppeok marks of player 0 and 1 (magenta around the mark); 51, 59, 60 magenta.
+//  GONUM.GIF   13 cells of 130 x 90 in one row on magenta: go 1-9, kiss, ppeok, bomb, pile taken.
+//  MIS.jpg     6 frames of 210 x 115 in one row; MNUM.gif 5 cells of 55 x 55 (rates 2 to 6).
+//  MIX.JPG     2 frames of 135 x 136 in one row.
+//  O.gif, X.gif 44 x 44 with a transparent index outside the mark.
+inline constexpr int kCardSheetColumns = 15;
+inline constexpr int kCardSheetRows = 4;
+
 // Where the game-screen picture shows the advertisement.
 inline constexpr int kGameScreenAdX = 15;
 inline constexpr int kGameScreenAdY = 166;

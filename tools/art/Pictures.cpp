@@ -81,10 +81,6 @@ QImage BoardPicture()
         p.setPen(QPen(QColor(255, 255, 255, 28), 1.2));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QPointF(285, 270), 236, 138);
-        // the deck's home
-        p.setPen(QPen(QColor(255, 230, 160, 60), 1.2, Qt::DashLine));
-        p.setBrush(QColor(0, 0, 0, 40));
-        p.drawRoundedRect(QRectF(252, 224, 48, 67), 5, 5);
         // players' bands: captured piles and hands
         const QColor band(0, 0, 0, 70);
         p.setPen(Qt::NoPen);

@@ -111,14 +111,18 @@ double Env(double t, double attack, double decay)
 
 enum class Wave { Sine, Triangle, Brass, Square, Bell };
 
-double Osc(Wave w, double phase) // phase in cycles
+double Osc(Wave w, double phase) // phase in cycles, never wrapped (the bell's partials are not harmonic)
 {
     const double x = phase - std::floor(phase);
     switch (w) {
     case Wave::Sine:
         return std::sin(2 * kPi * x);
-    case Wave::Triangle:
-        return x < 0.5 ? 4 * x - 1 : 3 - 4 * x;
+    case Wave::Triangle: { // band-limited: odd harmonics falling with the square of their number
+        double v = 0;
+        for (int h = 1; h <= 15; h += 2)
+            v += ((h / 2) % 2 ? -1.0 : 1.0) * std::sin(2 * kPi * h * x) / (h * h);
+        return v * 8 / (kPi * kPi);
+    }
     case Wave::Square: {
         double v = 0;
         for (int h = 1; h <= 9; h += 2)
@@ -132,7 +136,7 @@ double Osc(Wave w, double phase) // phase in cycles
         return v * 0.6;
     }
     case Wave::Bell:
-        return std::sin(2 * kPi * x) + 0.4 * std::sin(2 * kPi * 2.76 * x) + 0.2 * std::sin(2 * kPi * 5.4 * x);
+        return std::sin(2 * kPi * phase) + 0.4 * std::sin(2 * kPi * 2.76 * phase) + 0.2 * std::sin(2 * kPi * 5.4 * phase);
     }
     return 0;
 }
