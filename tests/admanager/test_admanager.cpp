@@ -5,13 +5,17 @@
 #include "admanager/AdStore.h"
 #include "admanager/frmPartner.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,11 +23,13 @@
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <linux/fs.h>
 #include <memory>
 #include <sys/fsuid.h>
@@ -243,6 +249,20 @@ class TestAdManager : public QObject {
                 QCoreApplication::sendEvent(edit, &commit);
             }
         }
+    }
+
+    // Runs `act` on the next modal window as soon as it shows, from inside its event loop.
+    void whenModalShows(std::function<void(QWidget*)> act) {
+        auto* poll = new QTimer(this);
+        poll->setInterval(10);
+        connect(poll, &QTimer::timeout, this, [poll, act] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || !modal->isVisible()) return;
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        });
+        poll->start();
     }
 
     // The window's own pixels, frame excluded.
@@ -747,6 +767,90 @@ private slots:
         QTest::mouseClick(target, Qt::LeftButton);
         QCOMPARE(web_.opened, opened.isEmpty() ? QStringList() : QStringList{opened});
         QVERIFY(boxes_.shown.isEmpty());
+    }
+
+    // The real message boxes, answered by clicking their buttons.
+    void desktopBoxes_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<bool>("answer");
+        const int ok = QMessageBox::Ok, yesNo = QMessageBox::Yes | QMessageBox::No;
+        QTest::newRow("information") << "information" << int(QMessageBox::Information) << ok << ok << false;
+        QTest::newRow("critical") << "critical" << int(QMessageBox::Critical) << ok << ok << false;
+        QTest::newRow("plain") << "plain" << int(QMessageBox::NoIcon) << ok << ok << false;
+        QTest::newRow("question, yes") << "question" << int(QMessageBox::Information) << yesNo << int(QMessageBox::Yes) << true;
+        QTest::newRow("question, no") << "question" << int(QMessageBox::Information) << yesNo << int(QMessageBox::No) << false;
+    }
+    void desktopBoxes() {
+        QFETCH(QString, kind);
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QFETCH(int, clicked);
+        QFETCH(bool, answer);
+        QWidget owner;
+        owner.show();
+        QString seenTitle, seenText;
+        int seenIcon = -1, seenButtons = -1;
+        whenModalShows([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box) return;
+            seenTitle = box->windowTitle();
+            seenText = box->text();
+            seenIcon = box->icon();
+            seenButtons = int(box->standardButtons());
+            QTest::mouseClick(box->button(QMessageBox::StandardButton(clicked)), Qt::LeftButton);
+        });
+        DesktopMessageBoxes boxes;
+        const QString text = QStringLiteral("첫 줄\r\n둘째 줄");
+        bool result = false;
+        if (kind == QLatin1String("information")) boxes.information(&owner, QStringLiteral("광고관리"), text);
+        if (kind == QLatin1String("critical")) boxes.critical(&owner, QStringLiteral("광고관리"), text);
+        if (kind == QLatin1String("plain")) boxes.plain(&owner, QStringLiteral("광고관리"), text);
+        if (kind == QLatin1String("question")) result = boxes.question(&owner, QStringLiteral("광고관리"), text);
+        QCOMPARE(seenTitle, QStringLiteral("광고관리"));
+        QCOMPARE(seenText, QStringLiteral("첫 줄\n둘째 줄"));
+        QCOMPARE(seenIcon, icon);
+        QCOMPARE(seenButtons, buttons);
+        QCOMPARE(result, answer);
+    }
+
+    // The real open-file dialog: a file typed into it, or cancelled.
+    void desktopFileChooser_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("a file chosen") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void desktopFileChooser() {
+        QFETCH(bool, cancel);
+        QWidget owner;
+        owner.show();
+        QString seenTitle, seenFolder;
+        QStringList seenFilters;
+        whenModalShows([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog) return;
+            seenTitle = dialog->windowTitle();
+            seenFolder = dialog->directory().absolutePath();
+            seenFilters = dialog->nameFilters();
+            if (cancel) {
+                QTest::keyClick(dialog, Qt::Key_Escape);
+                return;
+            }
+            // The file is named in the dialog's name box, then "Open" is clicked.
+            dialog->selectFile(redBlue_);
+            auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+            if (!buttons) return;
+            QTest::mouseClick(buttons->button(QDialogButtonBox::Open), Qt::LeftButton);
+        });
+        DesktopFileChooser chooser;
+        const QString chosen = chooser.openFile(&owner, QStringLiteral("JPG 포멧 광고이미지를 선택하세요"), QDir::rootPath(),
+                                                QStringLiteral("JPG Files (*.jpg)"));
+        QCOMPARE(seenTitle, QStringLiteral("JPG 포멧 광고이미지를 선택하세요"));
+        QCOMPARE(seenFolder, QDir::rootPath());
+        QCOMPARE(seenFilters, QStringList{QStringLiteral("JPG Files (*.jpg)")});
+        QCOMPARE(chosen, cancel ? QString() : redBlue_);
     }
 
     void processorWidth_data() {
