@@ -50,8 +50,8 @@ int replayFile(const QStringList& args) {
     if (s.End == Ending::Unfinished || s.End == Ending::Draw || s.Winner < 0) j.null();
     else j.value(int(s.Winner));
     const bool settled = s.End != Ending::Unfinished;
-    j.key("title").value(settled ? s.View.ResultTitle : QString());
-    QString text = settled ? s.View.ResultText : QString();
+    j.key("title").value(settled ? ResultTitleText(s) : QString());
+    QString text = settled ? ResultBodyText(s) : QString();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     j.key("text").value(text);
     j.key("points");

@@ -65,24 +65,22 @@ void Replay::InitCardTable() {
 
 int Replay::FindTableMate(int card, int& mate) const {
     if (!ValidCard(card)) return -1;
+    // Only the four cards of the card's own month can be its mates.
     const int month = s.Cards[size_t(card)].Month;
-    for (int c = 0; c < 48; ++c) {
-        const CardState& k = s.Cards[size_t(c)];
-        if (c != card && k.Place == OnTable && k.Month == month) {
-            if (mate == -1) mate = c;
-            return k.Slot;
-        }
-    }
-    return -1;
+    if (month < 1 || month > 12) return -1;
+    const uint64_t mates = s.Where[2] & monthMask(month) & ~(uint64_t(1) << card);
+    if (!mates) return -1;
+    const int c = std::countr_zero(mates);
+    if (mate == -1) mate = c;
+    return s.Cards[size_t(c)].Slot;
 }
 
 Replay::Matches Replay::ListTableMatches(int card) const {
     Matches m;
     if (ValidCard(card)) {
-        const int month = s.Cards[size_t(card)].Month;
-        for (int c = 0; c < 48 && m.count < 4; ++c) {
-            const CardState& k = s.Cards[size_t(c)];
-            if (k.Place == OnTable && k.Month == month && k.Slot >= 0) m.cards[size_t(m.count++)] = int16_t(c);
+        for (uint64_t bits = s.Where[2] & monthMask(s.Cards[size_t(card)].Month); bits; bits &= bits - 1) {
+            const int c = std::countr_zero(bits);
+            if (s.Cards[size_t(c)].Slot >= 0) m.cards[size_t(m.count++)] = int16_t(c);
         }
     }
     m.slot = m.count > 0 ? s.Cards[size_t(m.cards[0])].Slot : FirstFreeSlot();
@@ -102,8 +100,7 @@ int Replay::DeckPop() {
 }
 
 bool Replay::CheckSweep(int player) {
-    for (int c = 0; c < 48; ++c)
-        if (s.Cards[size_t(c)].Place == OnTable) return false;
+    if (s.Where[2] & MonthCards) return false;
     Sound_Play(Snd::PANSL, false, s.Players[size_t(player)].Voice, 0);
     return true;
 }
@@ -121,31 +118,43 @@ void Replay::LoadDeal(QStringView whatoo) {
         k.Slot = -1;
         k.Triple = -1;
     }
+    s.Where.fill(0);
     std::array<bool, CardCount> dealt{};
     int tableCount = 0;
     std::array<int, 2> handCount{};
     const int total = s.Round.CardTotal;
     qsizetype from = 0;
+    const qsizetype size = whatoo.size();
     for (int d = 0; d < total; ++d) {
-        qsizetype at = whatoo.indexOf(QLatin1Char('^'), from);
-        if (at < 0) at = whatoo.size();
+        qsizetype at = from;
+        int card = 0;
+        bool plain = true; // only digits, read on the way
+        const QChar* text = whatoo.data();
+        while (at < size && text[at] != QLatin1Char('^')) {
+            const char16_t ch = text[at].unicode();
+            if (ch >= u'0' && ch <= u'9' && card < 1000) card = card * 10 + (ch - u'0');
+            else plain = false;
+            ++at;
+        }
         const QStringView piece = whatoo.mid(from, at - from);
         from = at + 1;
-        int card = -1;
+        if (!plain || piece.isEmpty()) {
+            card = -1;
+            ReadWhole(piece, card);
+        }
         // A position whose text is no card, or repeats a card dealt before, is left out.
-        if (!ReadWhole(piece, card) || !ValidCard(card) || dealt[size_t(card)]) continue;
+        if (!ValidCard(card) || dealt[size_t(card)]) continue;
         dealt[size_t(card)] = true;
         CardState& k = s.Cards[size_t(card)];
         k.StackIndex = 0;
         k.Slot = -1;
-        k.Place = InDeck;
         k.Triple = -1;
         if (d < 8) {
-            k.Place = OnTable;
+            setPlace(card, OnTable);
             k.Slot = int16_t(tableCount++);
         } else if (d < 28) {
             const int p = d < 18 ? 1 : 0;
-            k.Place = int16_t(p);
+            setPlace(card, p);
             if (handCount[size_t(p)] < HandPlaces) s.Boards[size_t(p)].Hand[size_t(handCount[size_t(p)]++)] = int16_t(card);
         } else {
             s.Round.Deck[size_t(s.Round.DeckEnd++)] = int8_t(card);
@@ -170,10 +179,9 @@ void Replay::LayoutHand(int player) {
     PlayerBoard& b = s.Boards[size_t(player)];
     b.Hand.fill(-1);
     int n = 0;
-    const int limit = cardLimit();
-    for (int c = 0; c < limit && n < HandPlaces; ++c) {
+    for (uint64_t bits = s.Where[size_t(player)] & limitMask(); bits && n < HandPlaces; bits &= bits - 1) {
+        const int c = std::countr_zero(bits);
         CardState& k = s.Cards[size_t(c)];
-        if (k.Place != player) continue;
         const Point16 pos = b.HandPos[size_t(n)];
         k.X = pos.x;
         k.Y = pos.y;
@@ -195,14 +203,12 @@ void Replay::LayoutHand(int player) {
 }
 
 void Replay::ResyncTable() {
-    std::array<int8_t, 13> perMonth{};
-    for (int c = 0; c < 48; ++c)
-        if (s.Cards[size_t(c)].Place == OnTable) ++perMonth[size_t(s.Cards[size_t(c)].Month)];
-    for (int c = 0; c < 48; ++c) {
+    const uint64_t table = s.Where[2] & MonthCards;
+    for (uint64_t bits = table; bits; bits &= bits - 1) {
+        const int c = std::countr_zero(bits);
         CardState& k = s.Cards[size_t(c)];
-        if (k.Place != OnTable) continue;
         if (k.Slot >= 0 && k.Slot < SlotCount) s.TableSlots[size_t(k.Slot)].Used = 1;
-        if (perMonth[size_t(k.Month)] == 1 && k.StackIndex != 0) {
+        if (k.StackIndex != 0 && BitCount(table & monthMask(k.Month)) == 1) {
             k.StackIndex = 0;
             if (k.Slot >= 0 && k.Slot < SlotCount) {
                 const TableSlot& t = s.TableSlots[size_t(k.Slot)];
@@ -214,11 +220,22 @@ void Replay::ResyncTable() {
     }
 }
 
+void Replay::setPlace(int card, int place) {
+    const uint64_t bit = uint64_t(1) << card;
+    const int old = whereIndex(s.Cards[size_t(card)].Place);
+    if (old >= 0) s.Where[size_t(old)] &= ~bit;
+    const int i = whereIndex(place);
+    if (i >= 0) s.Where[size_t(i)] |= bit;
+    s.Cards[size_t(card)].Place = int16_t(place);
+}
+
 void Replay::ResetState() {
     for (int p = 0; p < 2; ++p) {
         PlayerBoard& b = s.Boards[size_t(p)];
         for (auto& row : b.Captured) row.fill(-1);
         b.CapturedCount.fill(0);
+        b.CapturedSet.fill(0);
+        b.PileStale = 0;
         b.Hand.fill(-1);
         PlayerState& pl = s.Players[size_t(p)];
         pl.MoveCount = pl.GoCount = pl.GoScore = pl.Score = pl.ShakeCount = pl.PpeokCount = 0;

@@ -4,8 +4,27 @@
 
 #include "records/AppConfig.h"
 
+#include <cmath>
+
 bool ReadWhole(QStringView text, int& out) {
-    text = text.trimmed();
+    // The usual case: one to four plain digits.
+    if (text.size() >= 1 && text.size() <= 4) {
+        int v = 0;
+        bool digits = true;
+        for (QChar ch : text) {
+            const char16_t u = ch.unicode();
+            digits = digits && u >= u'0' && u <= u'9';
+            v = v * 10 + (u - u'0');
+        }
+        if (digits) {
+            out = v;
+            return true;
+        }
+    }
+    qsizetype b = 0, e = text.size();
+    while (b < e && text[b].isSpace()) ++b;
+    while (e > b && text[e - 1].isSpace()) --e;
+    text = text.mid(b, e - b);
     if (text.isEmpty() || text.size() > 11) return false;
     bool neg = false;
     qsizetype i = 0;
@@ -24,6 +43,14 @@ bool ReadWhole(QStringView text, int& out) {
     if (v < INT32_MIN || v > INT32_MAX) return false;
     out = int(v);
     return true;
+}
+
+double ReadNumber(QStringView text) {
+    int whole;
+    if (ReadWhole(text, whole)) return whole;
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
 }
 
 namespace {
@@ -45,12 +72,12 @@ struct SlotCache {
                 slot[n][v] = uint8_t(ResolveSoundSlot(QStringView(SoundNameTexts[n]), QStringView(voices[v])));
     }
 };
-const SlotCache& soundSlots() {
-    static const SlotCache cache;
-    return cache;
-}
+const SlotCache SoundSlotCache;
 
-bool itemIs(QStringView item, const char16_t* text) { return item == QStringView(text); }
+// True when a two-letter item is exactly the code a b.
+inline bool is2(QStringView item, char a, char b) {
+    return item.size() == 2 && item[0] == QLatin1Char(a) && item[1] == QLatin1Char(b);
+}
 
 } // namespace
 
@@ -65,18 +92,10 @@ Action& Replay::push(Act kind) {
     return a;
 }
 
-void Replay::Sound_Play(Snd name, bool wait, QChar voice, double seconds) {
-    int slot;
-    if (voice.isNull()) slot = soundSlots().slot[size_t(name)][0];
-    else if (voice == QLatin1Char('M')) slot = soundSlots().slot[size_t(name)][1];
-    else if (voice == QLatin1Char('F')) slot = soundSlots().slot[size_t(name)][2];
-    else slot = ResolveSoundSlot(SoundName(name), QStringView(&voice, 1));
-    Sound_PlaySlot(slot, wait, !voice.isNull(), seconds);
-}
+int SoundSlotFor(Snd s, int v) { return SoundSlotCache.slot[size_t(s)][v]; }
 
-void Replay::Sound_PlaySlot(int slot, bool wait, bool voice, double seconds) {
-    if (soundLog) soundLog->push_back(uint8_t(slot));
-    if (recording()) {
+void Replay::recordSound(int slot, bool wait, bool voice, double seconds) {
+    {
         Action& a = push(Act::Sound);
         a.index = int16_t(slot);
         a.voice = voice;
@@ -127,9 +146,9 @@ void Replay::ShowCardFace(int card) {
     if (recording()) push(Act::CardFace).card = int16_t(card);
 }
 
-void Replay::PlaceCard(int card, int x, int y) {
+void Replay::recordPlace(int card, int x, int y) {
     if (!ValidCard(card)) return;
-    if (recording()) {
+    {
         Action& a = push(Act::CardPlace);
         a.card = int16_t(card);
         a.a = x;
@@ -197,14 +216,13 @@ void Replay::PrepareReplay(const GameRecord& record) {
     s.Runs = record.runs;
     s.MoveList.clear();
     {
-        const QStringView runs(s.Runs);
+        const QChar* text = s.Runs.constData();
+        const qsizetype size = s.Runs.size();
         qsizetype from = 0;
-        while (true) {
-            const qsizetype at = runs.indexOf(QLatin1Char('^'), from);
-            const qsizetype end = at < 0 ? runs.size() : at;
-            s.MoveList.push_back({int32_t(from), int32_t(end - from)});
-            if (at < 0) break;
-            from = at + 1;
+        for (qsizetype i = 0; i <= size; ++i) {
+            if (i < size && text[i] != QLatin1Char('^')) continue;
+            s.MoveList.push_back({int32_t(from), int32_t(i - from)});
+            from = i + 1;
         }
     }
     s.Round.CardTotal = int(record.whatoo.count(QLatin1Char('^')));
@@ -216,28 +234,33 @@ void Replay::PrepareReplay(const GameRecord& record) {
     r.PointValue = QStringLiteral("100");
     r.StopScore = QStringLiteral("7");
     r.StreakOption.clear();
+    r.PointValueNumber = 100;
     // The options before the final "^"; each is code "*" value.
-    const QStringView options(record.options);
+    const QChar* text = record.options.constData();
+    const qsizetype size = record.options.size();
     qsizetype from = 0;
     while (true) {
-        const qsizetype at = options.indexOf(QLatin1Char('^'), from);
-        if (at < 0) break;
-        const QStringView piece = options.mid(from, at - from);
-        from = at + 1;
-        const qsizetype star = piece.indexOf(QLatin1Char('*'));
-        const QStringView code = star < 0 ? piece : piece.left(star);
+        qsizetype at = from;
+        while (at < size && text[at] != QLatin1Char('^')) ++at;
+        if (at >= size) break;
+        // code "*" value ["*" ...]
+        qsizetype star = from;
+        while (star < at && text[star] != QLatin1Char('*')) ++star;
+        const QStringView code(text + from, star - from);
         QStringView value;
-        if (star >= 0) {
-            value = piece.mid(star + 1);
-            const qsizetype star2 = value.indexOf(QLatin1Char('*'));
-            if (star2 >= 0) value = value.left(star2);
+        if (star < at) {
+            qsizetype end = star + 1;
+            while (end < at && text[end] != QLatin1Char('*')) ++end;
+            value = QStringView(text + star + 1, end - star - 1);
         }
+        from = at + 1;
         if (code == u"MI") {
             r.MissionOn = QStringLiteral("1");
             int no;
             if (ReadWhole(value, no)) r.MissionNo = no;
         } else if (code == u"JD") {
             r.PointValue = value.isEmpty() ? QStringLiteral("100") : value.toString();
+            r.PointValueNumber = ReadNumber(r.PointValue);
         } else if (code == u"ED") {
             r.StopScore = value.isEmpty() ? QStringLiteral("7") : value.toString();
         } else if (code == u"FT") {
@@ -288,8 +311,9 @@ void Replay::game_END(int r_MISSION) {
     ResetState();
     s.View.MissionTag = 'N';
     s.View.ResultShown = false;
-    s.View.ResultTitle.clear();
-    s.View.ResultText.clear();
+    s.End = Ending::Unfinished;
+    s.Winner = -1;
+    s.ResultItems = 0;
     s.View.MissionTitle.clear();
     for (auto& tags : s.View.BombTag) tags.fill(-1);
     for (auto& v : s.View.BombVisible) v.fill(false);
@@ -344,10 +368,9 @@ void Replay::DealTableCards(int half) {
         a->faceUp = true;
     }
     int l = 0;
-    const int limit = cardLimit();
-    for (int c = 0; c < limit && l < b + 4; ++c) {
+    for (uint64_t bits = s.Where[2] & limitMask(); bits && l < b + 4; bits &= bits - 1) {
+        const int c = std::countr_zero(bits);
         CardState& k = s.Cards[size_t(c)];
-        if (k.Place != OnTable) continue;
         if (l >= b) {
             TableSlot& t = s.TableSlots[size_t(l)];
             t.Used = 1;
@@ -403,8 +426,8 @@ void Replay::SettleDealtTable() {
     while (true) {
         std::array<int16_t, 5> taken{};
         int n = 0;
-        for (int c = 48; c < limit; ++c) {
-            if (s.Cards[size_t(c)].Place != OnTable) continue;
+        for (uint64_t bits = s.Where[2] & BonusCards & limitMask(); bits; bits &= bits - 1) {
+            const int c = std::countr_zero(bits);
             CaptureCard(s.FirstSeat, c);
             if (n < SlotCount) s.TableSlots[size_t(n)].Used = 0;
             if (n < 5) taken[size_t(n)] = int16_t(c);
@@ -418,7 +441,7 @@ void Replay::SettleDealtTable() {
                 const int slot = FirstFreeSlot();
                 CardState& k = s.Cards[size_t(r)];
                 k.Slot = int16_t(slot);
-                k.Place = OnTable;
+                setPlace(r, OnTable);
                 k.StackIndex = 0;
                 s.TableSlots[size_t(slot)].Used = 1;
                 MoveCard(r, k.X, k.Y, s.TableSlots[size_t(slot)].X, s.TableSlots[size_t(slot)].Y, true, 36, 55, false);
@@ -429,9 +452,9 @@ void Replay::SettleDealtTable() {
     CountScore(s.FirstSeat);
     for (auto& t : s.TableSlots) t.Used = 0;
     int slot = -1, prevMonth = -1, stack = 0;
-    for (int c = 0; c < 48; ++c) {
+    for (uint64_t bits = s.Where[2] & MonthCards; bits; bits &= bits - 1) {
+        const int c = std::countr_zero(bits);
         CardState& k = s.Cards[size_t(c)];
-        if (k.Place != OnTable) continue;
         if (k.Month != prevMonth || slot < 0) {
             ++slot;
             if (slot >= SlotCount) slot = SlotCount - 1; // cannot happen: twelve months
@@ -462,18 +485,18 @@ bool Replay::ReplayStep() {
     QStringView items[MaxItems];
     int itemCount = 0;
     {
+        const QChar* text = entry.data();
+        const qsizetype size = entry.size();
         qsizetype from = 0;
-        while (true) {
-            const qsizetype at = entry.indexOf(QLatin1Char('*'), from);
-            const qsizetype end = at < 0 ? entry.size() : at;
-            if (itemCount < MaxItems) items[itemCount] = entry.mid(from, end - from);
+        for (qsizetype i = 0; i <= size; ++i) {
+            if (i < size && text[i] != QLatin1Char('*')) continue;
+            if (itemCount < MaxItems) items[itemCount] = QStringView(text + from, i - from);
             ++itemCount;
-            if (at < 0) break;
-            from = at + 1;
+            from = i + 1;
         }
     }
 
-    if (s.Players[0].MoveCount == 0 && s.Players[1].MoveCount == 0 && s.Round.MissionOn == u"1" &&
+    if (s.Players[0].MoveCount == 0 && s.Players[1].MoveCount == 0 && s.Round.MissionOn.size() == 1 && s.Round.MissionOn[0] == QLatin1Char('1') &&
         s.View.MissionTag != 'T') {
         ShowMission();
         Sound_Play(Snd::MISSION, false, QChar(), 0);
@@ -482,7 +505,8 @@ bool Replay::ReplayStep() {
     ResyncTable();
 
     int player = -1;
-    if (itemCount > 1 && (items[1] == u"0" || items[1] == u"1")) player = items[1] == u"0" ? 0 : 1;
+    if (itemCount > 1 && items[1].size() == 1 && (items[1][0] == QLatin1Char('0') || items[1][0] == QLatin1Char('1')))
+        player = items[1][0] == QLatin1Char('0') ? 0 : 1;
     if (player >= 0) {
         ++s.Players[size_t(player)].MoveCount;
         game_DRAWJUMSU(player);
@@ -498,17 +522,17 @@ bool Replay::ReplayStep() {
         const bool haveCard = itemCount > 2 && ReadWhole(items[2], card) && ValidCard(card);
         // A card is played only from the mover's own hand.
         const bool inHand = haveCard && s.Cards[size_t(card)].Place == player;
-        if (code == u"PS" || code == u"BO") {
+        if (is2(code, 'P', 'S') || is2(code, 'B', 'O')) {
             if (inHand) PlayHandCard(player, card);
-        } else if (code == u"WA") {
+        } else if (is2(code, 'W', 'A')) {
             int c2 = -1, c3 = -1;
             if (itemCount > 3) ReadWhole(items[3], c2);
             if (itemCount > 4) ReadWhole(items[4], c3);
             ShowShake(player, haveCard ? card : -1, ValidCard(c2) ? c2 : -1, ValidCard(c3) ? c3 : -1);
             if (inHand) LayHandCard(player, card);
-        } else if (code == u"SP") {
+        } else if (is2(code, 'S', 'P')) {
             if (inHand && card >= 48) PlayBonusCard(player, card);
-        } else if (code == u"BC") {
+        } else if (is2(code, 'B', 'C')) {
             int index = -1;
             if (itemCount > 2 && ReadWhole(items[2], index) && index >= 0 && index < BombImages)
                 PlayBombCard(player, index);
@@ -527,33 +551,33 @@ void Replay::DecodeChoices(const QStringView* items, int itemCount) {
     };
     auto callAt = [&](int i) {
         const QStringView c = item(i);
-        if (c == u"GO") s.PendingCall = Call::Go;
-        else if (c == u"ST") s.PendingCall = Call::Stop;
+        if (is2(c, 'G', 'O')) s.PendingCall = Call::Go;
+        else if (is2(c, 'S', 'T')) s.PendingCall = Call::Stop;
     };
     // C5, C7, C9: the call when the entry has one more item after the pairs.
     auto callAfter = [&](int lastWithCall, int at) {
         if (last == lastWithCall) callAt(at);
     };
     const QStringView code = item(0);
-    if (code == u"PS") {
+    if (is2(code, 'P', 'S')) {
         if (last == 4) {
             const QStringView c = item(3);
-            s.PendingCall = c == u"GO" ? Call::Go : c == u"ST" ? Call::Stop : c.isEmpty() ? Call::None : Call::Other;
+            s.PendingCall = is2(c, 'G', 'O') ? Call::Go : is2(c, 'S', 'T') ? Call::Stop : c.isEmpty() ? Call::None : Call::Other;
         } else if (last == 5 || last == 6) {
             const QStringView l = item(3);
-            if (itemIs(l, u"CH")) number(4, s.ChoiceHand);
-            else if (itemIs(l, u"CB")) number(4, s.ChoiceFlip);
-            else if (itemIs(l, u"GU")) number(4, s.ChoiceGukjin);
+            if (is2(l, 'C', 'H')) number(4, s.ChoiceHand);
+            else if (is2(l, 'C', 'B')) number(4, s.ChoiceFlip);
+            else if (is2(l, 'G', 'U')) number(4, s.ChoiceGukjin);
             callAfter(6, 5);
         } else if (last == 7 || last == 8) {
             const QStringView l1 = item(3), l2 = item(5);
-            if (l1 == u"CH" && l2 == u"CB") {
+            if (is2(l1, 'C', 'H') && is2(l2, 'C', 'B')) {
                 number(4, s.ChoiceHand);
                 number(6, s.ChoiceFlip);
-            } else if (l1 == u"CH" && l2 == u"GU") {
+            } else if (is2(l1, 'C', 'H') && is2(l2, 'G', 'U')) {
                 number(4, s.ChoiceHand);
                 number(6, s.ChoiceGukjin);
-            } else if (l1 == u"CB" && l2 == u"GU") {
+            } else if (is2(l1, 'C', 'B') && is2(l2, 'G', 'U')) {
                 number(4, s.ChoiceFlip);
                 number(6, s.ChoiceGukjin);
             }
@@ -564,26 +588,26 @@ void Replay::DecodeChoices(const QStringView* items, int itemCount) {
             number(8, s.ChoiceGukjin);
             callAfter(10, 9);
         }
-    } else if (code == u"WA" || code == u"BO") {
+    } else if (is2(code, 'W', 'A') || is2(code, 'B', 'O')) {
         if (last == 6) {
             callAt(5);
         } else if (last == 7 || last == 8) {
             const QStringView l = item(5);
-            if (l == u"CB") number(6, s.ChoiceFlip);
-            else if (l == u"GU") number(6, s.ChoiceGukjin);
+            if (is2(l, 'C', 'B')) number(6, s.ChoiceFlip);
+            else if (is2(l, 'G', 'U')) number(6, s.ChoiceGukjin);
             callAfter(8, 7);
         } else if (last == 9 || last == 10) {
             number(6, s.ChoiceFlip);
             number(8, s.ChoiceGukjin);
             callAfter(10, 9);
         }
-    } else if (code == u"BC") {
+    } else if (is2(code, 'B', 'C')) {
         if (last == 4) {
             callAt(3);
         } else if (last == 5 || last == 6) {
             const QStringView l = item(3);
-            if (l == u"CB") number(4, s.ChoiceFlip);
-            else if (l == u"GU") number(4, s.ChoiceGukjin);
+            if (is2(l, 'C', 'B')) number(4, s.ChoiceFlip);
+            else if (is2(l, 'G', 'U')) number(4, s.ChoiceGukjin);
             callAfter(6, 5);
         } else if (last == 7 || last == 8) {
             number(4, s.ChoiceFlip);

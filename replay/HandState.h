@@ -7,6 +7,7 @@
 #include <QStringView>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 constexpr int CardCount = 53;     // 0-47 the months' cards, 48-52 the bonus cards
 constexpr int HandPlaces = 10;
@@ -58,6 +59,8 @@ struct PlayerBoard {
     std::array<Point16, 5> PilePos{};                       // kinds 1-4
     std::array<std::array<int16_t, 5>, PileRows> Captured{}; // [row][kind 1-4]
     std::array<int16_t, 5> CapturedCount{};                 // kinds 1-4
+    std::array<uint64_t, 5> CapturedSet{};                  // the cards of each column as bits
+    uint8_t PileStale = 0; // bit per kind: the column was packed but its pictures not laid out
 };
 
 struct TableSlot {
@@ -74,6 +77,7 @@ struct RoundState {
     QString MissionOn;
     int MissionNo = -1;
     QString PointValue = QStringLiteral("100");
+    double PointValueNumber = 100; // PointValue read as a number, 0 when it is none
     QString StopScore = QStringLiteral("7");
     QString StreakOption;
     QString Speed;
@@ -113,8 +117,7 @@ struct BoardView {
     std::array<std::array<int16_t, BombImages>, 2> BombTag{}; // -1 free, player, 101 played
     std::array<std::array<bool, BombImages>, 2> BombVisible{};
     std::array<PlayerLabels, 2> Labels{};
-    bool ResultShown = false;
-    QString ResultTitle, ResultText;
+    bool ResultShown = false; // the result panel; its texts: ResultTitleText/ResultBodyText
     int8_t CommonPanel = 0;  // 0 hidden, 1 shake, 2 four of a month
     char MissionTag = 'N';
     bool MissionHidden = false;
@@ -133,6 +136,9 @@ struct HandState {
     std::array<TableSlot, SlotCount> TableSlots{};
     std::array<int16_t, 13> PpeokOwner{}; // by month 1-12
     RoundState Round;
+    // The cards of each location as bit sets (bit n = card n), kept equal to the cards' Place:
+    // 0 and 1 the hands, 2 the table, 3 and 4 the captured piles of players 0 and 1.
+    std::array<uint64_t, 5> Where{};
 
     // The move stream and the move being performed.
     QString Runs;                 // the record's move text; MoveList points into it
@@ -153,12 +159,25 @@ struct HandState {
 
     BoardView View;
 
-    // The settlement.
+    // The settlement: how the hand ended and what the result panel lists.
     Ending End = Ending::Unfinished;
     int8_t Winner = -1;
-    int Points = 0;
-    double MoneyBooked = 0;
+    int Points = 0;          // P of a normal win
+    double MoneyBooked = 0;  // M
+    uint16_t ResultItems = 0; // the multiplier items of the result text (bits of ResultItem)
+    int16_t ResultGo = 0, ResultShake = 0, ResultMission = 0;
 };
+
+// The items a settlement lists, in the order they appear.
+enum ResultItem : uint16_t {
+    ItemGo = 1, ItemFiveBrights = 2, ItemShake = 4, ItemFirstPpeok = 8, ItemManyAnimals = 16,
+    ItemGoPenalty = 32, ItemMission = 64, ItemNoBright = 128, ItemNoPi = 256, ItemNoAnimal = 512,
+    ItemStreak = 1024
+};
+
+// The result panel's title and body (lines separated by CR LF), empty before a settlement.
+QString ResultTitleText(const HandState& s);
+QString ResultBodyText(const HandState& s);
 
 // The texts the board's labels show, made from the state on demand.
 QString MoneyLabelText(const PlayerLabels& l);

@@ -8,21 +8,22 @@ constexpr int Spacing[5] = {0, 12, 18, 15, 15};
 // Packs a column: entries keep their order and move up; returns the number of entries.
 int packColumn(PlayerBoard& b, int kind) {
     int n = 0;
-    for (int r = 0; r < PileRows; ++r) {
+    const int used = b.CapturedCount[size_t(kind)];
+    uint64_t set = 0;
+    for (int r = 0; r < used; ++r) {
         const int16_t c = b.Captured[size_t(r)][size_t(kind)];
         if (c < 0) continue;
         b.Captured[size_t(n++)][size_t(kind)] = c;
+        set |= uint64_t(1) << c;
     }
-    for (int r = n; r < PileRows; ++r) b.Captured[size_t(r)][size_t(kind)] = -1;
+    b.CapturedSet[size_t(kind)] = set;
+    for (int r = n; r < used; ++r) b.Captured[size_t(r)][size_t(kind)] = -1;
     b.CapturedCount[size_t(kind)] = int16_t(n);
     return n;
 }
 
-bool inColumn(const PlayerBoard& b, int kind, int card) {
-    for (int r = 0; r < PileRows; ++r)
-        if (b.Captured[size_t(r)][size_t(kind)] == card) return true;
-    return false;
-}
+// Columns are always packed: rows from CapturedCount on are empty.
+bool inColumn(const PlayerBoard& b, int kind, int card) { return b.CapturedSet[size_t(kind)] >> card & 1; }
 
 } // namespace
 
@@ -31,7 +32,12 @@ void Replay::fileColumn(int player, int kind, int movedCard) {
     PlayerBoard& b = s.Boards[size_t(player)];
     const Point16 base = b.PilePos[size_t(kind)];
     const int n = b.CapturedCount[size_t(kind)];
-    for (int r = 0; r < n; ++r) {
+    // Without a board to redraw, the cards already lying in place need not be visited: after a
+    // card was added, all but the last row are where they were, unless the column was packed.
+    const uint8_t staleBit = uint8_t(1u << kind);
+    const bool all = recording() || movedCard < 0 || (b.PileStale & staleBit);
+    b.PileStale &= uint8_t(~staleBit);
+    for (int r = all ? 0 : n - 1; r < n; ++r) {
         const int c = b.Captured[size_t(r)][size_t(kind)];
         if (!ValidCard(c)) continue;
         const int x = base.x + r * Spacing[kind], y = base.y;
@@ -81,25 +87,25 @@ void Replay::CaptureCard(int player, int card) {
     const int slot = FindTableMate(card, mate);
     if (slot >= 0 && slot < SlotCount) s.TableSlots[size_t(slot)].Used = 0;
 
-    k.Place = int16_t(CapturedBase + player);
+    setPlace(card, CapturedBase + player);
     k.Slot = -1;
     k.StackIndex = 0;
     for (auto& h : b.Hand)
-        if (h == card) h = -1;
+            if (h == card) h = -1;
 
-    for (int r = 0; r < PileRows; ++r) {
-        if (b.Captured[size_t(r)][size_t(kind)] < 0) {
-            b.Captured[size_t(r)][size_t(kind)] = int16_t(card);
-            break;
-        }
+    const int16_t count = b.CapturedCount[size_t(kind)];
+    if (count < PileRows) {
+        b.Captured[size_t(count)][size_t(kind)] = int16_t(card);
+        b.CapturedCount[size_t(kind)] = int16_t(count + 1);
+        b.CapturedSet[size_t(kind)] |= uint64_t(1) << card;
     }
-    packColumn(b, kind);
     fileColumn(player, kind, card);
 
     if (card == 32 && kind == KindPi) {
-        for (int r = 0; r < PileRows; ++r)
+        for (int r = 0; r < b.CapturedCount[KindAnimal]; ++r)
             if (b.Captured[size_t(r)][KindAnimal] == 32) b.Captured[size_t(r)][KindAnimal] = -1;
         packColumn(b, KindAnimal);
+        b.PileStale |= uint8_t(1u << KindAnimal); // the pictures stay where they were
     }
     CountScore(player);
 }
@@ -108,10 +114,10 @@ void Replay::TakePi(int player, int n) {
     const int opp = 1 - player;
     int16_t singles[3], doubles[3];
     int ns = 0, nd = 0;
-    const int limit = cardLimit();
-    for (int c = 0; c < limit; ++c) {
+    for (uint64_t bits = s.Where[size_t(3 + opp)] & limitMask(); bits; bits &= bits - 1) {
+        const int c = std::countr_zero(bits);
         const CardState& k = s.Cards[size_t(c)];
-        if (k.Place != CapturedBase + opp || k.Kind != KindPi) continue;
+        if (k.Kind != KindPi) continue;
         if (k.Special == MarkDoublePi) {
             if (nd < 3) doubles[nd++] = int16_t(c);
         } else if (ns < 3) {
@@ -158,7 +164,7 @@ void Replay::TakePi(int player, int n) {
 
     // The opponent's pi column loses the taken cards.
     PlayerBoard& b = s.Boards[size_t(opp)];
-    for (int r = 0; r < PileRows; ++r) {
+    for (int r = 0; r < b.CapturedCount[KindPi]; ++r) {
         const int16_t c = b.Captured[size_t(r)][KindPi];
         for (int i = 0; i < nt; ++i)
             if (c == taken[i]) b.Captured[size_t(r)][KindPi] = -1;

@@ -27,10 +27,9 @@ void Replay::PlayHandCard(int mover, int card) {
     const int month = s.Cards[size_t(card)].Month;
     int others[3] = {-1, -1, -1};
     int otherCount = 0;
-    for (int c = 0; c < 48; ++c) {
-        CardState& k = s.Cards[size_t(c)];
-        if (k.Place != mover || k.Month != month) continue;
-        k.Triple = 3;
+    for (uint64_t bits = s.Where[size_t(mover)] & monthMask(month); bits; bits &= bits - 1) {
+        const int c = std::countr_zero(bits);
+        s.Cards[size_t(c)].Triple = 3;
         if (c != card && otherCount < 3) others[otherCount++] = c;
     }
     // Without its two partners or without a table card of its month the card is simply laid.
@@ -43,7 +42,7 @@ void Replay::PlayHandCard(int mover, int card) {
     for (int i = 0; i < 3; ++i) {
         CardState& k = s.Cards[size_t(three[i])];
         k.Slot = int16_t(d);
-        k.Place = OnTable;
+        setPlace(three[i], OnTable);
         k.StackIndex = int16_t(i);
         MoveCard(three[i], k.X, k.Y, slot.X + 7 * (i + 1), slot.Y + 5 * (i + 1), true, 36, 55, false);
     }
@@ -77,7 +76,7 @@ void Replay::LayHandCard(int mover, int card) {
     CardState& k = s.Cards[size_t(card)];
     k.Slot = int16_t(m.slot);
     k.StackIndex = int16_t(a);
-    k.Place = OnTable;
+    setPlace(card, OnTable);
     const TableSlot& slot = s.TableSlots[size_t(m.slot)];
     s.TableSlots[size_t(m.slot)].Used = 1;
     ShowCardFace(card);
@@ -114,7 +113,7 @@ void Replay::PlayBonusCard(int mover, int card) {
     if (pl.MoveCount > 0) --pl.MoveCount;
     if (ValidCard(r)) {
         CardState& k = s.Cards[size_t(r)];
-        k.Place = int16_t(mover);
+        setPlace(r, mover);
         PlayerBoard& b = s.Boards[size_t(mover)];
         for (int i = 0; i < HandPlaces; ++i) {
             if (b.Hand[size_t(i)] != -1) continue;
@@ -172,7 +171,7 @@ void Replay::FlipAndCapture(int mover, int H, const int16_t* T, int tCount, int 
         const int k = s.FlippedBonusCount;
         if (k < int(s.FlippedBonus.size())) s.FlippedBonus[size_t(s.FlippedBonusCount++)] = int16_t(F);
         CardState& c = s.Cards[size_t(F)];
-        c.Place = OnTable;
+        setPlace(F, OnTable);
         c.Slot = -1;
         MoveCard(F, c.X, c.Y, 153 + 10 * k, 300 + 8 * k, true, 36, 55, false);
         Sound_Play(Snd::SANGPI, true, QChar(), 0.3);
@@ -183,7 +182,7 @@ void Replay::FlipAndCapture(int mover, int H, const int16_t* T, int tCount, int 
     if (ValidCard(F)) {
         CardState& c = s.Cards[size_t(F)];
         c.Slot = int16_t(M.slot);
-        c.Place = OnTable;
+        setPlace(F, OnTable);
         s.TableSlots[size_t(M.slot)].Used = 1;
         if (f == 0) MoveCard(F, c.X, c.Y, slot.X, slot.Y, true, 36, 55, false);
         else MoveCard(F, c.X, c.Y, slot.X + 10 * f, slot.Y + 8 * f, true, 36, 55, true);

@@ -7,6 +7,7 @@
 #include "replay/Timeline.h"
 
 #include <QStringView>
+#include <bit>
 #include <vector>
 
 // Names of the sounds the rules play (the names of the sound table without their voice prefix).
@@ -17,6 +18,8 @@ enum class Snd : uint8_t {
     Count
 };
 QStringView SoundName(Snd s);
+// The slot a name resolves to without a voice (v 0), in the male (1) or the female voice (2).
+int SoundSlotFor(Snd s, int v);
 
 // One card of the fixed card table: month, kind and special mark.
 struct CardInfo {
@@ -97,19 +100,48 @@ public:
     void game_DRAWNUM(int kind, int player);
     void game_RINFO();
     void ShowShake(int player, int c1, int c2, int c3);
+    void book(int winner, double money);
 
     // Presentation: these change the pictures' state and append actions.
-    void Sound_Play(Snd name, bool wait, QChar voice, double seconds);
-    void Sound_PlaySlot(int slot, bool wait, bool voice, double seconds);
+    void Sound_Play(Snd name, bool wait, QChar voice, double seconds) {
+        const int v = voice.isNull() ? 0 : voice == QLatin1Char('M') ? 1 : voice == QLatin1Char('F') ? 2 : 3;
+        const int slot = v < 3 ? SoundSlotFor(name, v) : ResolveSoundSlot(SoundName(name), QStringView(&voice, 1));
+        if (soundLog) soundLog->push_back(uint8_t(slot));
+        if (timeline) recordSound(slot, wait, v != 0, seconds);
+    }
+    void Sound_PlaySlot(int slot, bool wait, bool voice, double seconds) {
+        if (soundLog) soundLog->push_back(uint8_t(slot));
+        if (timeline) recordSound(slot, wait, voice, seconds);
+    }
+    void recordSound(int slot, bool wait, bool voice, double seconds);
     void Pause(double seconds);
     void MoveCard(int card, float fromX, float fromY, int toX, int toY, bool faceUp, int w, int h, bool flash);
     void HideFlash();
     void ShowCardFace(int card);
-    void PlaceCard(int card, int x, int y);
+    void PlaceCard(int card, int x, int y) {
+        if (timeline) recordPlace(card, x, y);
+    }
+    void recordPlace(int card, int x, int y);
     void ShowCardEffect(int player, int card, int effect);
     void ShowGoNumber(int player, int goCount);
     void PlaceBombMarker(int image, int player, int handSlot);
     void SetLabel(LabelId id, int player, const QString& text, bool visible = true);
+
+    // Moves a card to a location code, keeping the location sets in step.
+    void setPlace(int card, int place);
+    static int whereIndex(int place) {
+        return place == 0 || place == 1 ? place : place == OnTable ? 2 : place == CapturedBase ? 3 : place == CapturedBase + 1 ? 4 : -1;
+    }
+    uint64_t cardsAt(int place) const {
+        const int i = whereIndex(place);
+        return i < 0 ? 0 : s.Where[size_t(i)];
+    }
+    static uint64_t monthMask(int month) {
+        return month >= 1 && month <= 12 ? uint64_t(0xF) << (4 * (month - 1)) : 0;
+    }
+    static constexpr uint64_t MonthCards = (uint64_t(1) << 48) - 1;
+    static constexpr uint64_t BonusCards = ((uint64_t(1) << CardCount) - 1) & ~MonthCards;
+    uint64_t limitMask() const { return (uint64_t(1) << cardLimit()) - 1; }
 
     bool recording() const { return timeline != nullptr; }
     Action& push(Act kind);
@@ -120,6 +152,21 @@ public:
     void takePiWithVoice(int mover, int n);
     void fileColumn(int player, int kind, int movedCard);
 };
+
+// Number of set bits; without a popcount instruction in the target, a few shifts and adds.
+inline int BitCount(uint64_t x) {
+#if defined(__POPCNT__)
+    return std::popcount(x);
+#else
+    x = x - ((x >> 1) & 0x5555555555555555ull);
+    x = (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return int((x * 0x0101010101010101ull) >> 56);
+#endif
+}
+
+// The numeric value of a text such as the money per point; 0 when it is not a number.
+double ReadNumber(QStringView text);
 
 // Reads a whole number the way the move stream and the options hold them; false when the text
 // is not one.

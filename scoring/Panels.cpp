@@ -38,15 +38,56 @@ QString StakeInfoText(const RoundState& r) {
            QStringLiteral("장");
 }
 
-void Replay::game_INITUSER(int player, const QString& line) {
-    const QStringList it = SplitPlayerLine(line);
-    PlayerState& pl = s.Players[size_t(player)];
-    pl.Nick = it[0];
-    pl.Id = it[1];
-    pl.Voice = it[2].isEmpty() ? QLatin1Char(' ') : it[2][0];
+namespace {
+
+// A player line's money: plain digits with an optional "-" are read directly, anything else
+// through the general number reader.
+bool readMoney(QStringView text, double& out) {
+    qsizetype i = 0;
+    const bool neg = !text.isEmpty() && text[0] == QLatin1Char('-');
+    if (neg) i = 1;
+    if (text.size() > i && text.size() - i <= 15) {
+        double v = 0;
+        bool digits = true;
+        for (qsizetype k = i; k < text.size() && digits; ++k) {
+            const char16_t ch = text[k].unicode();
+            digits = ch >= u'0' && ch <= u'9';
+            v = v * 10 + (ch - u'0');
+        }
+        if (digits) {
+            out = neg ? -v : v;
+            return true;
+        }
+    }
     bool ok = false;
-    const double money = QStringView(it[3]).trimmed().toDouble(&ok);
-    if (ok && std::isfinite(money)) pl.Money = money;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return false;
+    out = v;
+    return true;
+}
+
+} // namespace
+
+void Replay::game_INITUSER(int player, const QString& line) {
+    // The seven items of the line; missing ones are empty.
+    QStringView it[7];
+    {
+        const QChar* text = line.constData();
+        const qsizetype size = line.size();
+        qsizetype from = 0;
+        for (int k = 0; k < 7 && from <= size; ++k) {
+            qsizetype at = from;
+            while (at < size && text[at] != QLatin1Char('^')) ++at;
+            it[k] = QStringView(text + from, at - from);
+            from = at + 1;
+        }
+    }
+    PlayerState& pl = s.Players[size_t(player)];
+    pl.Nick = it[0].toString();
+    pl.Id = it[1].toString();
+    pl.Voice = it[2].isEmpty() ? QLatin1Char(' ') : it[2][0];
+    double money;
+    if (readMoney(it[3], money)) pl.Money = money;
     int v;
     if (ReadWhole(it[4], v)) pl.Wins = v;
     if (ReadWhole(it[5], v)) pl.Losses = v;

@@ -1,6 +1,23 @@
 // Counting a player's points from his captured piles.
 #include "replay/Replay.h"
 
+namespace {
+
+constexpr uint64_t bit(int c) { return uint64_t(1) << c; }
+// The cards that carry each mark of the card table.
+constexpr uint64_t RainBright = bit(44);
+constexpr uint64_t Birds = bit(4) | bit(12) | bit(29);
+constexpr uint64_t Hongdan = bit(1) | bit(5) | bit(9);
+constexpr uint64_t Chungdan = bit(21) | bit(33) | bit(37);
+constexpr uint64_t Chodan = bit(13) | bit(17) | bit(25);
+
+// Double pi among a pi column's cards: 32, 41, 47 and the bonus cards 48-52.
+inline int doublePiCount(uint64_t pis) {
+    return int(pis >> 32 & 1) + int(pis >> 41 & 1) + BitCount(pis >> 47 & 0x3F);
+}
+
+} // namespace
+
 void Replay::CountScore(int p) {
     PlayerState& pl = s.Players[size_t(p)];
     const PlayerBoard& b = s.Boards[size_t(p)];
@@ -8,27 +25,16 @@ void Replay::CountScore(int p) {
 
     const int n = b.CapturedCount[KindBright];
     int brightPoints = 0;
-    if (n >= 5) brightPoints = n == 5 ? 20 : 0;
-    if (n == 4) brightPoints = 4;
-    if (n == 3) {
-        brightPoints = 3;
-        for (int r = 0; r < 3; ++r) {
-            const int c = b.Captured[size_t(r)][KindBright];
-            if (ValidCard(c) && s.Cards[size_t(c)].Special == MarkRainBright) brightPoints = 2;
-        }
-    }
+    if (n == 5) brightPoints = 20;
+    else if (n == 4) brightPoints = 4;
+    else if (n == 3) brightPoints = b.CapturedSet[KindBright] & RainBright ? 2 : 3;
     pl.BrightPoints = int16_t(brightPoints);
     pl.BrightCount = int16_t(n);
-    int cardCount = n;
 
     const int a = b.CapturedCount[KindAnimal];
     int animalPoints = a >= 5 ? a - 4 : 0;
-    int birds = 0;
-    for (int c = 0; c < 48; ++c) {
-        const CardState& k = s.Cards[size_t(c)];
-        if (k.Place == CapturedBase + p && k.Kind == KindAnimal && k.Special == MarkGodori) ++birds;
-    }
-    if (birds == 3) {
+    // 고도리: the three birds captured by this player (their kind never changes).
+    if ((s.Where[size_t(3 + p)] & Birds) == Birds) {
         animalPoints += 5;
         if (!pl.GodoriSaid) {
             pl.GodoriSaid = 1;
@@ -37,34 +43,25 @@ void Replay::CountScore(int p) {
     }
     pl.AnimalDouble = a > 6 ? 1 : 0;
     pl.AnimalCount = int16_t(a);
-    cardCount += a;
 
     const int r = b.CapturedCount[KindRibbon];
     int ribbonPoints = r >= 5 ? r - 4 : 0;
-    int red = 0, blue = 0, grass = 0;
-    for (int i = 0; i < r && i < PileRows; ++i) {
-        const int c = b.Captured[size_t(i)][KindRibbon];
-        if (!ValidCard(c)) continue;
-        const int mark = s.Cards[size_t(c)].Special;
-        red += mark == MarkHongdan;
-        blue += mark == MarkChungdan;
-        grass += mark == MarkChodan;
-    }
-    if (red == 3) {
+    const uint64_t ribbons = b.CapturedSet[KindRibbon];
+    if ((ribbons & Hongdan) == Hongdan) {
         ribbonPoints += 3;
         if (!pl.HongdanSaid) {
             pl.HongdanSaid = 1;
             Sound_Play(Snd::HONGDAN, true, voice, 0.3);
         }
     }
-    if (blue == 3) {
+    if ((ribbons & Chungdan) == Chungdan) {
         ribbonPoints += 3;
         if (!pl.ChungdanSaid) {
             pl.ChungdanSaid = 1;
             Sound_Play(Snd::CHUNGDAN, true, voice, 0.3);
         }
     }
-    if (grass == 3) {
+    if ((ribbons & Chodan) == Chodan) {
         ribbonPoints += 3;
         if (!pl.ChodanSaid) {
             pl.ChodanSaid = 1;
@@ -72,23 +69,20 @@ void Replay::CountScore(int p) {
         }
     }
     pl.RibbonCount = int16_t(r);
-    cardCount += r;
 
+    // Pi: each card of the column counts 1, a double pi 2 (a column never holds a card twice).
     const int k = b.CapturedCount[KindPi];
     pl.PiCount = int16_t(k);
-    cardCount += k;
-    int v = 0;
-    for (int i = 0; i < k && i < PileRows; ++i) {
-        const int c = b.Captured[size_t(i)][KindPi];
-        if (c < 0 || !ValidCard(c)) continue;
-        v += s.Cards[size_t(c)].Special == MarkDoublePi ? 2 : 1;
-    }
+    const int v = k + doublePiCount(b.CapturedSet[KindPi]);
     PlayerLabels& l = s.View.Labels[size_t(p)];
     l.PiValue = int16_t(v);
     l.PiVisible = v > 0;
-    if (recording()) SetLabel(LabelId::PiCount, p, v > 0 ? QString::number(v) : QString(), v > 0);
+    if (timeline) SetLabel(LabelId::PiCount, p, v > 0 ? QString::number(v) : QString(), v > 0);
     pl.PiPoints = int16_t(v >= 10 ? v - 9 : 0);
-    pl.CardCount = int16_t(cardCount);
+    pl.CardCount = int16_t(n + a + r + k);
     pl.Score = int16_t(brightPoints + animalPoints + ribbonPoints + pl.PiPoints);
-    game_DRAWNUM(1, p);
+    if (pl.Score >= 1) {
+        l.Points = pl.Score;
+        if (timeline) SetLabel(LabelId::Points, p, QString::number(pl.Score));
+    }
 }

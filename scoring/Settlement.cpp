@@ -15,15 +15,6 @@ void multiply(int& points, double factor) {
     if (r >= -32768.0 && r <= 32767.0) points = int(r);
 }
 
-// The money per point; a text that is not a number gives nothing.
-double pointValue(const QString& text, bool* ok = nullptr) {
-    bool good = false;
-    const double v = QStringView(text).trimmed().toDouble(&good);
-    const bool fine = good && std::isfinite(v);
-    if (ok) *ok = fine;
-    return fine ? v : 0.0;
-}
-
 } // namespace
 
 QString FormatThousands(double amount) {
@@ -42,6 +33,50 @@ QString FormatThousands(double amount) {
     return out;
 }
 
+QString ResultTitleText(const HandState& s) {
+    const QString nick = s.Winner >= 0 ? s.Players[size_t(s.Winner)].Nick : QString();
+    switch (s.End) {
+    case Ending::Win: return QStringLiteral("(") + nick + QStringLiteral(")님 승리~ 짝짝!");
+    case Ending::Chongtong: return nick + QStringLiteral("님 총통승!");
+    case Ending::ThreePpeok: return nick + QStringLiteral("님 3뻑승!");
+    case Ending::Draw: return QStringLiteral("<무승부>");
+    default: return QString();
+    }
+}
+
+QString ResultBodyText(const HandState& s) {
+    QString t;
+    const uint16_t items = s.ResultItems;
+    switch (s.End) {
+    case Ending::Win:
+        if (items & ItemGo) t += QStringLiteral("(고") + QString::number(s.ResultGo) + QStringLiteral("회) ");
+        if (items & ItemFiveBrights) t += QStringLiteral("(오광 20점추가) ");
+        if (items & ItemShake) t += QStringLiteral("(흔듬X") + QString::number(s.ResultShake) + QStringLiteral("회) ");
+        if (items & ItemFirstPpeok) t += QStringLiteral("(첫뻑X2배) ");
+        if (items & ItemManyAnimals) t += QStringLiteral("(멍따x2) ");
+        if (items & ItemGoPenalty) t += QStringLiteral("(고박x2) ");
+        if (items & ItemMission) t += QStringLiteral("(미션x") + QString::number(s.ResultMission) + QStringLiteral("배) ");
+        if (items & ItemNoBright) t += QStringLiteral("(광박x2) ");
+        if (items & ItemNoPi) t += QStringLiteral("(피박x2) ");
+        if (items & ItemNoAnimal) t += QStringLiteral("(멍박x2) ");
+        if (items & ItemStreak) t += QStringLiteral("(5연승성공x10배) ");
+        return t + CrLf + QString::number(s.Points) + QStringLiteral(" x ") + s.Round.PointValue + QStringLiteral("점") +
+               CrLf + FormatThousands(s.MoneyBooked) + QStringLiteral("점 획득");
+    case Ending::Chongtong:
+    case Ending::ThreePpeok:
+        if (s.End == Ending::Chongtong)
+            t = QStringLiteral("총통으로 승리") + CrLf + QStringLiteral("<") + QString::number(s.Round.ChongtongRate) +
+                QStringLiteral("배> 적용") + CrLf + CrLf;
+        else
+            t = QStringLiteral("3뻑으로 승리") + CrLf + QStringLiteral("점당점수x100배적용") + CrLf + CrLf;
+        if (items & ItemStreak) t += QStringLiteral("(5연승성공x10배) ");
+        return t + FormatThousands(s.MoneyBooked) + QStringLiteral("점 획득") + CrLf;
+    case Ending::Draw:
+        return QStringLiteral("아쉽네요!") + CrLf + CrLf + QStringLiteral("게임이 무승부로 처리되었습니다");
+    default: return QString();
+    }
+}
+
 void Replay::SettleWin(int w) {
     if (s.View.ResultShown) return; // one settlement per hand
     CountScore(0);
@@ -57,49 +92,50 @@ void Replay::SettleWin(int w) {
         s.View.ResultMark = m >= 1 ? 0 : 1;
         if (recording()) push(Act::MissionMark).index = s.View.ResultMark;
     }
-    QString t;
+    // Each item is listed before it multiplies.
+    uint16_t items = 0;
     int P = sc + g;
     if (g > 0) {
-        t += QStringLiteral("(고") + QString::number(g) + QStringLiteral("회) ");
+        items |= ItemGo;
         if (g >= 3) multiply(P, std::pow(2.0, g - 2));
     }
     if (bp == 20) {
-        t += QStringLiteral("(오광 20점추가) ");
+        items |= ItemFiveBrights;
         if (P + 20 <= 32767) P += 20;
     }
     if (sh > 0) {
-        t += QStringLiteral("(흔듬X") + QString::number(sh) + QStringLiteral("회) ");
+        items |= ItemShake;
         multiply(P, std::pow(2.0, sh));
     }
     if (fp == 1) {
-        t += QStringLiteral("(첫뻑X2배) ");
+        items |= ItemFirstPpeok;
         multiply(P, 2);
     }
     if (ad == 1) {
-        t += QStringLiteral("(멍따x2) ");
+        items |= ItemManyAnimals;
         multiply(P, 2);
     }
     if (s.Round.LastGoSeat != -1 && s.Round.LastGoSeat != w) {
-        t += QStringLiteral("(고박x2) ");
+        items |= ItemGoPenalty;
         multiply(P, 2);
     }
     if (m > 0) {
-        t += QStringLiteral("(미션x") + QString::number(m) + QStringLiteral("배) ");
+        items |= ItemMission;
         multiply(P, m);
     }
     if (lose.CardCount < 1) {
         P = 0;
     } else {
         if (bp >= 2 && lose.BrightCount == 0) {
-            t += QStringLiteral("(광박x2) ");
+            items |= ItemNoBright;
             multiply(P, 2);
         }
         if (pp >= 1 && lose.PiCount <= 7) {
-            t += QStringLiteral("(피박x2) ");
+            items |= ItemNoPi;
             multiply(P, 2);
         }
         if (an >= 5 && lose.AnimalCount == 0) {
-            t += QStringLiteral("(멍박x2) ");
+            items |= ItemNoAnimal;
             multiply(P, 2);
         }
     }
@@ -108,21 +144,32 @@ void Replay::SettleWin(int w) {
         Sound_Play(Snd::LOSE, false, QChar(), 0);
     } else {
         if (s.Round.StreakOption == u"1") {
-            t += QStringLiteral("(5연승성공x10배) ");
+            items |= ItemStreak;
             multiply(P, 10);
         }
         Sound_Play(Snd::GOOD, false, win.Voice, 0);
         Sound_Play(Snd::WINNER, false, QChar(), 0);
     }
-    const double M = double(P) * pointValue(s.Round.PointValue);
-    s.View.ResultTitle = QStringLiteral("(") + win.Nick + QStringLiteral(")님 승리~ 짝짝!");
-    s.View.ResultText = t + CrLf + QString::number(P) + QStringLiteral(" x ") + s.Round.PointValue +
-                        QStringLiteral("점") + CrLf + FormatThousands(M) + QStringLiteral("점 획득");
+    const double M = double(P) * s.Round.PointValueNumber;
+    s.End = Ending::Win;
+    s.Winner = int8_t(w);
+    s.Points = P;
+    s.MoneyBooked = M;
+    s.ResultItems = items;
+    s.ResultGo = int16_t(g);
+    s.ResultShake = int16_t(sh);
+    s.ResultMission = int16_t(m);
     if (recording()) {
-        SetLabel(LabelId::ResultTitle, -1, s.View.ResultTitle);
-        SetLabel(LabelId::ResultText, -1, s.View.ResultText);
+        SetLabel(LabelId::ResultTitle, -1, ResultTitleText(s));
+        SetLabel(LabelId::ResultText, -1, ResultBodyText(s));
     }
     s.TopLeads = int16_t(w);
+    book(w, M);
+    s.View.ResultShown = true;
+    if (recording()) push(Act::ResultPanel).visible = true;
+}
+
+void Replay::book(int w, double M) {
     for (int p = 0; p < 2; ++p) {
         PlayerState& pl = s.Players[size_t(p)];
         if (p == w) {
@@ -134,71 +181,48 @@ void Replay::SettleWin(int w) {
         }
         game_DRAWJUMSU(p);
     }
-    s.View.ResultShown = true;
-    if (recording()) push(Act::ResultPanel).visible = true;
-    s.End = Ending::Win;
-    s.Winner = int8_t(w);
-    s.Points = P;
-    s.MoneyBooked = M;
 }
 
 void Replay::SettleSpecialWin(int w, char kind) {
     if (s.View.ResultShown) return; // one settlement per hand
     const PlayerState& win = s.Players[size_t(w)];
-    QString t;
-    double M;
-    if (kind == 'C') {
-        s.View.ResultTitle = win.Nick + QStringLiteral("님 총통승!");
-        t = QStringLiteral("총통으로 승리") + CrLf + QStringLiteral("<") + QString::number(s.Round.ChongtongRate) +
-            QStringLiteral("배> 적용") + CrLf + CrLf;
-        M = pointValue(s.Round.PointValue) * s.Round.ChongtongRate;
-    } else {
-        s.View.ResultTitle = win.Nick + QStringLiteral("님 3뻑승!");
-        t = QStringLiteral("3뻑으로 승리") + CrLf + QStringLiteral("점당점수x100배적용") + CrLf + CrLf;
-        M = pointValue(s.Round.PointValue) * 100;
-    }
+    double M = s.Round.PointValueNumber * (kind == 'C' ? double(s.Round.ChongtongRate) : 100.0);
+    uint16_t items = 0;
     if (w == 1) {
         Sound_Play(Snd::NOTGOOD, false, win.Voice, 0);
         Sound_Play(Snd::LOSE, false, QChar(), 0);
     } else {
         if (s.Round.StreakOption == u"1") {
-            t += QStringLiteral("(5연승성공x10배) ");
+            items |= ItemStreak;
             M *= 10;
         }
         Sound_Play(Snd::GOOD, false, win.Voice, 0);
         Sound_Play(Snd::WINNER, false, QChar(), 0);
     }
-    for (int p = 0; p < 2; ++p) {
-        PlayerState& pl = s.Players[size_t(p)];
-        if (p == w) {
-            ++pl.Wins;
-            pl.Money += M;
-        } else {
-            ++pl.Losses;
-            pl.Money -= M;
-        }
-        game_DRAWJUMSU(p);
-    }
-    s.View.ResultText = t + FormatThousands(M) + QStringLiteral("점 획득") + CrLf;
-    if (recording()) {
-        SetLabel(LabelId::ResultTitle, -1, s.View.ResultTitle);
-        SetLabel(LabelId::ResultText, -1, s.View.ResultText);
-    }
-    s.View.ResultShown = true;
-    if (recording()) push(Act::ResultPanel).visible = true;
+    book(w, M);
     s.End = kind == 'C' ? Ending::Chongtong : Ending::ThreePpeok;
     s.Winner = int8_t(w);
     s.Points = 0;
     s.MoneyBooked = M;
+    s.ResultItems = items;
+    if (recording()) {
+        SetLabel(LabelId::ResultTitle, -1, ResultTitleText(s));
+        SetLabel(LabelId::ResultText, -1, ResultBodyText(s));
+    }
+    s.View.ResultShown = true;
+    if (recording()) push(Act::ResultPanel).visible = true;
 }
 
 void Replay::SettleDraw() {
     if (s.View.ResultShown) return; // one settlement per hand
-    s.View.ResultTitle = QStringLiteral("<무승부>");
-    s.View.ResultText = QStringLiteral("아쉽네요!") + CrLf + CrLf + QStringLiteral("게임이 무승부로 처리되었습니다");
+    s.End = Ending::Draw;
+    s.Winner = -1;
+    s.Points = 0;
+    s.MoneyBooked = 0;
+    s.ResultItems = 0;
     if (recording()) {
-        SetLabel(LabelId::ResultTitle, -1, s.View.ResultTitle);
-        SetLabel(LabelId::ResultText, -1, s.View.ResultText);
+        SetLabel(LabelId::ResultTitle, -1, ResultTitleText(s));
+        SetLabel(LabelId::ResultText, -1, ResultBodyText(s));
     }
     Sound_Play(Snd::HMM, false, s.Players[0].Voice, 0);
     Sound_Play(Snd::NOWIN, false, QChar(), 0);
@@ -206,19 +230,12 @@ void Replay::SettleDraw() {
     ++s.Players[1].Draws;
     s.View.ResultShown = true;
     if (recording()) push(Act::ResultPanel).visible = true;
-    s.End = Ending::Draw;
-    s.Winner = -1;
-    s.Points = 0;
-    s.MoneyBooked = 0;
 }
 
 bool Replay::CheckChongtong(int p) {
-    std::array<int8_t, 13> perMonth{};
-    for (int c = 0; c < 48; ++c)
-        if (s.Cards[size_t(c)].Place == p) ++perMonth[size_t(s.Cards[size_t(c)].Month)];
     int month = 0;
     for (int m = 1; m <= 12 && !month; ++m)
-        if (perMonth[size_t(m)] == 4) month = m;
+        if (BitCount(s.Where[size_t(p)] & monthMask(m)) == 4) month = m;
     if (!month) return false;
     if (s.View.CommonPanel != 0) {
         s.View.CommonPanel = 0;
