@@ -4,20 +4,17 @@
 #include "replay/Replay.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 
 QString WinRateText(int32_t wins, int32_t losses, int32_t draws) {
     const long long total = (long long)wins + losses + draws;
     if (total <= 0) return QStringLiteral("(0%)");
-    const float rate = float(wins) / float(total) * 100.0f;
-    // The shortest text that reads back as the same single-precision value.
+    // Worked out exactly, then held as a single-precision value.
+    const float rate = float(double(wins) / double(total) * 100.0);
+    // The shortest text that reads back as the same single-precision value, without exponent.
     char buf[64];
-    for (int prec = 1; prec <= 9; ++prec) {
-        std::snprintf(buf, sizeof buf, "%.*g", prec, double(rate));
-        if (std::strtof(buf, nullptr) == rate) break;
-    }
-    QString text = QString::fromLatin1(buf);
-    if (text.contains(QLatin1Char('e'))) text = QString::number(double(rate), 'f', 7);
+    const auto res = std::to_chars(buf, buf + sizeof buf, rate, std::chars_format::fixed);
+    const QString text = QString::fromLatin1(buf, res.ptr - buf);
     if (text.size() < 6) return QLatin1Char('(') + text + QStringLiteral("%)");
     return QLatin1Char('(') + text.left(5) + QStringLiteral("%)");
 }
