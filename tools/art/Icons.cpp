@@ -413,7 +413,7 @@ QImage AdminHint()
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(62, 84, 64, 84));
         // the context menu
-        const QRectF menu(120, 112, 250, 150);
+        const QRectF menu(150, 112, 250, 150);
         p.setPen(QPen(QColor(150, 150, 160), 1));
         p.setBrush(QColor(0, 0, 0, 40));
         p.drawRect(menu.translated(4, 4));
@@ -445,13 +445,13 @@ QImage AdminHint()
                                 Qt::AlignLeft | Qt::AlignVCenter));
         }
         // the mouse pointer on the highlighted entry
-        QPainterPath arrow(QPointF(300, 152));
-        arrow.lineTo(300, 176);
-        arrow.lineTo(306, 170);
-        arrow.lineTo(311, 180);
-        arrow.lineTo(315, 178);
-        arrow.lineTo(310, 168);
-        arrow.lineTo(318, 168);
+        QPainterPath arrow(QPointF(330, 152));
+        arrow.lineTo(330, 176);
+        arrow.lineTo(336, 170);
+        arrow.lineTo(341, 180);
+        arrow.lineTo(345, 178);
+        arrow.lineTo(340, 168);
+        arrow.lineTo(348, 168);
         arrow.closeSubpath();
         p.setPen(QPen(Qt::black, 1.2));
         p.setBrush(Qt::white);

@@ -188,7 +188,8 @@ QImage MissionFrames()
         p.drawRoundedRect(QRectF(118, 15, 61, 61), 4, 4);
         p.setPen(QPen(QColor(255, 255, 255, 40), 1));
         p.drawLine(QPointF(14, 82), QPointF(w - 14, 82));
-        Caption(p, QRectF(183, 14, 22, 64), QStringLiteral("미\n션"), 11, QColor(230, 200, 120));
+        Caption(p, QRectF(183, 22, 22, 22), QStringLiteral("미"), 12, QColor(230, 200, 120));
+        Caption(p, QRectF(183, 44, 22, 22), QStringLiteral("션"), 12, QColor(230, 200, 120));
     };
     auto doors = [&](QPainter& p, qreal open) {
         // two lacquered doors slide apart from the middle
