@@ -456,12 +456,13 @@ void ArtTest::gifEncoderRoundTrip_data()
 {
     QTest::addColumn<QImage>("image");
     QTest::addColumn<bool>("exact");
+    QTest::addColumn<bool>("keyed"); // magenta kept as a key colour
     // Few colours: every pixel must come back exactly.
     QImage flat(37, 23, QImage::Format_RGB32);
     flat.fill(Qt::red);
     for (int x = 0; x < 37; ++x)
         flat.setPixel(x, x % 23, qRgb(0, x * 7, 255 - x));
-    QTest::newRow("few colours") << flat << true;
+    QTest::newRow("few colours") << flat << true << false;
     // 256 colours in noise: long codes, the code table refills several times.
     QImage noise(300, 211, QImage::Format_RGB32);
     quint32 s = 12345;
@@ -471,23 +472,40 @@ void ArtTest::gifEncoderRoundTrip_data()
             const int v = int((s >> 16) & 0xff);
             noise.setPixel(x, y, qRgb(v, (v * 3) & 0xff, 255 - v));
         }
-    QTest::newRow("256 colours of noise") << noise << true;
+    QTest::newRow("256 colours of noise") << noise << true << false;
     QImage one(1, 1, QImage::Format_RGB32);
     one.fill(Qt::blue);
-    QTest::newRow("one pixel") << one << true;
+    QTest::newRow("one pixel") << one << true << false;
     // A smooth gradient has more colours than a GIF holds: it is reduced, not garbled.
     QImage gradient(256, 64, QImage::Format_RGB32);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 256; ++x)
             gradient.setPixel(x, y, qRgb(x, y * 4, (x + y) / 2));
-    QTest::newRow("many colours") << gradient << false;
+    QTest::newRow("many colours") << gradient << false << false;
+    // Thousands of colours crowding the key, flat patches that reduce to equal averages, and the
+    // key itself: only key pixels may come back as the key.
+    QImage crowd(320, 120, QImage::Format_RGB32);
+    for (int y = 0; y < crowd.height(); ++y)
+        for (int x = 0; x < crowd.width(); ++x) {
+            QRgb c = qRgb(255 - (x % 7), (y % 5), 255 - ((x + y) % 6));
+            if ((x / 40) % 2)
+                c = qRgb(((x / 40) * 16) & 0xff, 100, 100);
+            if ((x + y) % 29 == 0)
+                c = kMagenta;
+            crowd.setPixel(x, y, c);
+        }
+    QTest::newRow("colours crowding the key") << crowd << false << true;
 }
 
 void ArtTest::gifEncoderRoundTrip()
 {
     QFETCH(QImage, image);
     QFETCH(bool, exact);
-    QByteArray bytes = EncodeGif(image);
+    QFETCH(bool, keyed);
+    GifOptions options;
+    if (keyed)
+        options.exactColours = {kMagenta};
+    QByteArray bytes = EncodeGif(image, options);
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "gif");
     const QImage back = reader.read().convertToFormat(QImage::Format_RGB32);
@@ -497,6 +515,10 @@ void ArtTest::gifEncoderRoundTrip()
         QCOMPARE(back, image.convertToFormat(QImage::Format_RGB32));
     else
         QVERIFY2(MeanDifference(back, image) < 6, qPrintable(QString::number(MeanDifference(back, image))));
+    if (keyed)
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                QCOMPARE((back.pixel(x, y) | 0xff000000u) == kMagenta, (image.pixel(x, y) | 0xff000000u) == kMagenta);
 }
 
 void ArtTest::soundFile_data()

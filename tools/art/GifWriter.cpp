@@ -224,11 +224,16 @@ QList<QRgb> BuildPalette(const QImage& source, const QList<QRgb>& exactColours)
         box.entries.resize(cut);
         boxes.push_back(std::move(upper));
     }
+    const QList<QRgb> reserved = palette;
     for (const Box& b : boxes) {
         QRgb c = b.average();
-        // Never let a reduced colour land on a reserved one.
-        while (palette.contains(c))
-            c = qRgb(qRed(c) ^ 1, qGreen(c), qBlue(c));
+        // Never let a reduced colour land on a reserved one (two boxes may share an average:
+        // that is harmless). Step away from it, alternating sides, until it is free.
+        for (int k = 1; reserved.contains(c); ++k) {
+            const int r = std::clamp(qRed(b.average()) + ((k & 1) ? (k + 1) / 2 : -(k / 2)), 0, 255);
+            const int g = std::clamp(qGreen(b.average()) + (k > 510 ? 1 : 0), 0, 255);
+            c = qRgb(r, g, qBlue(b.average()));
+        }
         palette.append(c);
     }
     return palette;
