@@ -181,6 +181,9 @@ QList<QRgb> BuildPalette(const QImage& source, const QList<QRgb>& exactColours)
     std::vector<Box> boxes(1);
     for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
         boxes[0].entries.push_back({it.key(), it.value()});
+    // The hash's order changes from run to run; sorted, the same picture gives the same file.
+    std::sort(boxes[0].entries.begin(), boxes[0].entries.end(),
+              [](const Entry& a, const Entry& b) { return a.colour < b.colour; });
     while (int(boxes.size()) < room) {
         // Split the box with the largest spread, weighted by how many pixels it covers.
         int best = -1;
@@ -207,7 +210,7 @@ QList<QRgb> BuildPalette(const QImage& source, const QList<QRgb>& exactColours)
                 channel = ch;
             }
         }
-        std::sort(box.entries.begin(), box.entries.end(), [channel](const Entry& a, const Entry& b) {
+        std::stable_sort(box.entries.begin(), box.entries.end(), [channel](const Entry& a, const Entry& b) {
             return ChannelOf(a.colour, channel) < ChannelOf(b.colour, channel);
         });
         const qint64 half = box.weight() / 2;
