@@ -52,6 +52,7 @@ void Replay::InitCardTable() {
         s.Boards[1].HandPos[size_t(i)] = {int16_t(399 + 17 * col), int16_t(i < 5 ? 27 : 52)};
         s.Boards[0].Hand[size_t(i)] = -1;
         s.Boards[1].Hand[size_t(i)] = -1;
+        s.Boards[0].HandSet = s.Boards[1].HandSet = 0;
     }
     const Point16 pile0[5] = {{0, 0}, {4, 515}, {95, 515}, {245, 515}, {4, 457}};
     const Point16 pile1[5] = {{0, 0}, {4, 66}, {95, 66}, {245, 66}, {4, 8}};
@@ -155,7 +156,10 @@ void Replay::LoadDeal(QStringView whatoo) {
         } else if (d < 28) {
             const int p = d < 18 ? 1 : 0;
             setPlace(card, p);
-            if (handCount[size_t(p)] < HandPlaces) s.Boards[size_t(p)].Hand[size_t(handCount[size_t(p)]++)] = int16_t(card);
+            if (handCount[size_t(p)] < HandPlaces) {
+                s.Boards[size_t(p)].Hand[size_t(handCount[size_t(p)]++)] = int16_t(card);
+                s.Boards[size_t(p)].HandSet |= uint64_t(1) << card;
+            }
         } else {
             s.Round.Deck[size_t(s.Round.DeckEnd++)] = int8_t(card);
         }
@@ -178,6 +182,7 @@ void Replay::LoadDeal(QStringView whatoo) {
 void Replay::LayoutHand(int player) {
     PlayerBoard& b = s.Boards[size_t(player)];
     b.Hand.fill(-1);
+    b.HandSet = 0;
     int n = 0;
     for (uint64_t bits = s.Where[size_t(player)] & limitMask(); bits && n < HandPlaces; bits &= bits - 1) {
         const int c = std::countr_zero(bits);
@@ -186,6 +191,7 @@ void Replay::LayoutHand(int player) {
         k.X = pos.x;
         k.Y = pos.y;
         b.Hand[size_t(n++)] = int16_t(c);
+        b.HandSet |= uint64_t(1) << c;
         PlaceCard(c, pos.x, pos.y);
     }
     int prevMonth = -1, run = 0;
@@ -237,6 +243,7 @@ void Replay::ResetState() {
         b.CapturedSet.fill(0);
         b.PileStale = 0;
         b.Hand.fill(-1);
+        b.HandSet = 0;
         PlayerState& pl = s.Players[size_t(p)];
         pl.MoveCount = pl.GoCount = pl.GoScore = pl.Score = pl.ShakeCount = pl.PpeokCount = 0;
         pl.AnimalDouble = pl.BrightPoints = pl.PiPoints = pl.FirstPpeok = 0;

@@ -56,6 +56,7 @@ struct Point16 {
 struct PlayerBoard {
     std::array<Point16, HandPlaces> HandPos{};
     std::array<int16_t, HandPlaces> Hand{};
+    uint64_t HandSet = 0; // the cards in Hand as bits
     std::array<Point16, 5> PilePos{};                       // kinds 1-4
     std::array<std::array<int16_t, 5>, PileRows> Captured{}; // [row][kind 1-4]
     std::array<int16_t, 5> CapturedCount{};                 // kinds 1-4

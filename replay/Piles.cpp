@@ -36,6 +36,18 @@ void Replay::fileColumn(int player, int kind, int movedCard) {
     // card was added, all but the last row are where they were, unless the column was packed.
     const uint8_t staleBit = uint8_t(1u << kind);
     const bool all = recording() || movedCard < 0 || (b.PileStale & staleBit);
+    if (!all && n > 0 && b.Captured[size_t(n - 1)][size_t(kind)] == movedCard) {
+        // Only the new last card moves.
+        CardState& k = s.Cards[size_t(movedCard)];
+        MoveCard(movedCard, k.X, k.Y, base.x + (n - 1) * Spacing[kind], base.y, false, 36, 55, false);
+        Sound_Play(Snd::TUCK, false, QChar(), 0);
+        if (kind == KindPi) {
+            PlayerLabels& l = s.View.Labels[size_t(player)];
+            l.PiX = int16_t(base.x + (n - 1) * Spacing[KindPi] + 37);
+            l.PiY = int16_t(base.y + 12);
+        }
+        return;
+    }
     b.PileStale &= uint8_t(~staleBit);
     for (int r = all ? 0 : n - 1; r < n; ++r) {
         const int c = b.Captured[size_t(r)][size_t(kind)];
@@ -90,8 +102,11 @@ void Replay::CaptureCard(int player, int card) {
     setPlace(card, CapturedBase + player);
     k.Slot = -1;
     k.StackIndex = 0;
-    for (auto& h : b.Hand)
+    if (b.HandSet >> card & 1) {
+        b.HandSet &= ~(uint64_t(1) << card);
+        for (auto& h : b.Hand)
             if (h == card) h = -1;
+    }
 
     const int16_t count = b.CapturedCount[size_t(kind)];
     if (count < PileRows) {

@@ -118,6 +118,7 @@ void Replay::PlayBonusCard(int mover, int card) {
         for (int i = 0; i < HandPlaces; ++i) {
             if (b.Hand[size_t(i)] != -1) continue;
             b.Hand[size_t(i)] = int16_t(r);
+            b.HandSet |= uint64_t(1) << r;
             const Point16 pos = b.HandPos[size_t(i)];
             if (mover == 1) MoveCard(r, k.X, k.Y, pos.x, pos.y, false, 15, 23, false);
             else MoveCard(r, k.X, k.Y, pos.x, pos.y, true, 36, 55, false);

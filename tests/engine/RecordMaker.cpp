@@ -40,7 +40,7 @@ bool perform(Replay& r, const QString& entry) {
 
 GameRecord MakeRandomRecord(QRandomGenerator& rng) {
     GameRecord rec;
-    const int bonus = int(rng.bounded(3));
+    const int bonus = int(rng.bounded(4));
     QList<int> deal;
     for (int c = 0; c < 48 + bonus; ++c) deal.append(c);
     for (int i = deal.size() - 1; i > 0; --i) std::swap(deal[i], deal[int(rng.bounded(i + 1))]);
@@ -122,7 +122,7 @@ GameRecord MakeRandomRecord(QRandomGenerator& rng) {
         perform(trial, moveText(code, mover, items));
         const PlayerState& after = trial.s.Players[size_t(mover)];
         if (code != u"SP" && trial.s.End == Ending::Unfinished && after.Score >= 7 && after.GoScore < after.Score)
-            items.append(after.GoCount < 2 && rng.bounded(3) ? QStringLiteral("GO") : QStringLiteral("ST"));
+            items.append(after.GoCount < 4 && rng.bounded(8) ? QStringLiteral("GO") : QStringLiteral("ST"));
         const QString entry = moveText(code, mover, items);
         perform(sim, entry);
         runs += entry + QLatin1Char('^');
