@@ -859,8 +859,14 @@ void DrawFace(Painter& p, int card)
             Sky(p, kSkyRed, 30);
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(255, 236, 200));
-            p.drawEllipse(QPointF(25, 13), 7, 7);
-            Pine(p, false, -4);
+            p.drawEllipse(QPointF(26, 12), 7, 7);
+            // low pines, so the crane stands clear against the red sky
+            p.setPen(QPen(QColor(96, 56, 30), 1.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(6, 56), QPointF(8, 44));
+            p.drawLine(QPointF(31, 56), QPointF(29, 46));
+            PineClump(p, QPointF(7, 42), 4.6);
+            PineClump(p, QPointF(30, 44), 4.4);
+            PineClump(p, QPointF(18, 51), 4.0);
             Crane(p);
         } else {
             Sky(p, piA ? QColor(250, 236, 210) : kFace, 55);
@@ -921,9 +927,9 @@ void DrawFace(Painter& p, int card)
         break;
     case 6:
         if (slot == 0) {
-            Peony(p, QPointF(14, 38), 6.5);
-            Butterfly(p, QPointF(24, 13), 1.3, QColor(60, 110, 220));
-            Butterfly(p, QPointF(10, 12), 1.0, QColor(240, 190, 40));
+            Peony(p, QPointF(13, 42), 6.5);
+            Butterfly(p, QPointF(23, 20), 1.9, QColor(60, 110, 220));
+            Butterfly(p, QPointF(10, 11), 1.4, QColor(240, 190, 40));
         } else {
             Peony(p, mirror ? QPointF(22, piA ? 20 : 24) : QPointF(14, 20), 8);
             if (slot == 1)
