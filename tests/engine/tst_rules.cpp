@@ -42,6 +42,9 @@ private slots:
     void dealDistribution();
     void bonusCardDealtToTheTable();
     void movesOnlyFromOwnHand();
+    void shakeThenLay();
+    void secondPlayersDealtTripleBombs();
+    void menuButtons();
 };
 
 // Player 0 plays (a card, or a bomb card); the opponent holds OpponentPi. The expected cards are
@@ -518,6 +521,73 @@ void TstRules::movesOnlyFromOwnHand() {
     sc.play(QStringLiteral("PS*2*0*")); // no such player: the step only advances
     QCOMPARE(sc.r.s.Players[0].MoveCount, int16_t(0));
     QCOMPARE(sc.r.s.MoveIndex, 1);
+}
+
+void TstRules::shakeThenLay() {
+    Scene sc;
+    sc.table({36}).hand(0, {0, 1, 2, 20}).hand(1, {40}).deck({4, 44});
+    sc.play(QStringLiteral("WA*0*0*1*2*"), true);
+    QCOMPARE(sc.r.s.Players[0].ShakeCount, int16_t(1));
+    QCOMPARE(sc.r.s.View.Labels[0].Shake, int16_t(1));
+    const QStringList acts = sc.actions();
+    const int shown = int(acts.indexOf(QStringLiteral("CommonPanel 1 0 1 2")));
+    QVERIFY(shown > 0);
+    QCOMPARE(acts.mid(shown + 1, 3), (QStringList{"Sound WAVE", "Pause 2", "CommonPanel 0"}));
+    // Then the first card is laid like any other card.
+    QCOMPARE(sc.r.s.Cards[0].Place, int16_t(OnTable));
+    QCOMPARE(sc.at(0), (Cards{1, 2, 20}));
+    QVERIFY(acts.indexOf(QStringLiteral("CardFace 0")) > shown);
+}
+
+void TstRules::secondPlayersDealtTripleBombs() {
+    // Player 1 is dealt 0, 1, 2 and the table holds 3: his first move is a bomb.
+    GameRecord rec;
+    const Cards table = {3, 4, 8, 12, 16, 20, 24, 28};
+    const Cards p1 = {0, 1, 2, 5, 9, 13, 17, 21, 25, 29};
+    Cards order = table + p1;
+    for (int c = 0; c < 48; ++c)
+        if (!order.contains(c)) order.append(c);
+    for (int c : order) rec.whatoo += QString::number(c) + QLatin1Char('^');
+    rec.runs = QStringLiteral("BO*1*0*1*2*^^");
+    rec.gos = QStringLiteral("-");
+    Replay r;
+    r.PrepareReplay(rec);
+    r.game_START(rec);
+    QCOMPARE(r.s.Cards[0].Triple, int16_t(1));
+    r.ReplayStep();
+    QCOMPARE(r.s.Players[1].ShakeCount, int16_t(1));
+    QCOMPARE(r.s.View.BombTag[1][0], int16_t(1));
+    QVERIFY(!r.s.View.BombVisible[1][0]); // player 1's bomb cards are not shown
+    for (int c : {0, 1, 2, 3}) QCOMPARE(r.s.Cards[size_t(c)].Place, int16_t(CapturedBase + 1));
+}
+
+void TstRules::menuButtons() {
+    Replay r;
+    for (int i = 0; i < 5; ++i) r.PressMenu(2);
+    QCOMPARE(r.s.ReplayInterval, 200);
+    for (int i = 0; i < 10; ++i) r.PressMenu(1);
+    QCOMPARE(r.s.ReplayInterval, 1800);
+    r.PressMenu(0);
+    QCOMPARE(r.s.SoundCaption, QStringLiteral("소리끔"));
+    QCOMPARE(r.s.Round.EffectsOn, QStringLiteral("0"));
+    QCOMPARE(r.s.Round.VoicesOn, QStringLiteral("0"));
+    r.PressMenu(0);
+    QCOMPARE(r.s.SoundCaption, QStringLiteral("소리켬"));
+    QCOMPARE(r.s.Round.EffectsOn, QStringLiteral("1"));
+    // The end button does nothing while no replay runs; during one it stops the rules.
+    r.PressMenu(4);
+    QCOMPARE(r.s.p_GAMEEND, int16_t(0));
+    GameRecord rec;
+    for (int c = 0; c < 48; ++c) rec.whatoo += QString::number(c) + QLatin1Char('^');
+    rec.runs = QStringLiteral("PS*0*18*^PS*1*8*^^");
+    r.PrepareReplay(rec);
+    r.game_START(rec);
+    r.PressMenu(4);
+    QCOMPARE(r.s.p_GAMEEND, int16_t(-1));
+    r.ReplayStep();
+    QCOMPARE(r.s.Cards[18].Place, int16_t(0));
+    QCOMPARE(r.s.Players[0].MoveCount, int16_t(1));
+    QVERIFY(!r.s.TimerOn);
 }
 
 QTEST_APPLESS_MAIN(TstRules)
