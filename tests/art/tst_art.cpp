@@ -160,6 +160,29 @@ double MedianPitch(const Wav& w)
     return pitches[pitches.size() / 2];
 }
 
+// Pixels beside the key that are nearly the key colour but not the key: they would show as a
+// halo round the picture once the key is made transparent.
+int CountNearKey(const QImage& img, QRgb key)
+{
+    auto isKey = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < img.width() && y < img.height() &&
+               (img.pixel(x, y) | 0xff000000u) == (key | 0xff000000u);
+    };
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y);
+            if (qAlpha(c) < 255 || isKey(x, y))
+                continue;
+            if (!isKey(x - 1, y) && !isKey(x + 1, y) && !isKey(x, y - 1) && !isKey(x, y + 1))
+                continue;
+            const int d = std::abs(qRed(c) - qRed(key)) + std::abs(qGreen(c) - qGreen(key)) +
+                          std::abs(qBlue(c) - qBlue(key));
+            n += d < 60;
+        }
+    return n;
+}
+
 } // namespace
 
 class ArtTest : public QObject {
@@ -264,6 +287,7 @@ void ArtTest::cardSheetCells()
         for (QPoint corner : {QPoint(0, 0), QPoint(35, 0), QPoint(0, 54), QPoint(35, 54)})
             QCOMPARE(c.pixel(corner) | 0xff000000u, kMagenta);
         QVERIFY((c.pixel(18, 27) | 0xff000000u) != kMagenta);
+        QCOMPARE(CountNearKey(c, kMagenta), 0);
         const int covered = 36 * 55 - CountColour(c, kMagenta);
         QVERIFY2(covered > 300 && covered < 36 * 55 / 2, qPrintable(QString::number(covered)));
     }
@@ -304,6 +328,7 @@ void ArtTest::goNumbersOnMagenta()
         const QImage c = Cell(strip, i, 130, 90);
         // The sprite takes its transparent colour from the top-left pixel.
         QCOMPARE(c.pixel(0, 0) | 0xff000000u, kMagenta);
+        QCOMPARE(CountNearKey(c, kMagenta), 0);
         const int shown = 130 * 90 - CountColour(c, kMagenta);
         QVERIFY2(shown > 130 * 90 / 8, qPrintable(QStringLiteral("cell %1 is nearly empty").arg(i)));
         for (const QImage& earlier : cells)
@@ -446,6 +471,8 @@ void ArtTest::keyedPicturesKeepTheirKey()
     QCOMPARE(flash.pixel(20, 30), QRgb(kMagentaKey));
     QVERIFY(flash.pixel(8, 37) != QRgb(kMagentaKey));
     QVERIFY(flash.pixel(28, 8) != QRgb(kMagentaKey));
+    QCOMPARE(CountNearKey(flash, kMagentaKey), 0);
+    QCOMPARE(CountNearKey(emblem, kEmblemKey), 0);
     // The game screen shows where the advertisement goes.
     const QImage screen = Load(QString::fromLatin1(kGameScreen));
     const QRect ad(kGameScreenAdX, kGameScreenAdY, kGameScreenAdWidth, kGameScreenAdHeight);

@@ -365,10 +365,13 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string dir = argv[1];
+    // Quick interface sounds sit a little below the rest, so a click never outshouts a card.
+    const std::map<std::string, double> peaks = {{"CLICK", -5.0}, {"WINDOW", -4.0}, {"TUCK", -2.0}};
     for (const auto& [name, make] : Effects()) {
         Clip c;
         make(c);
-        if (!WriteClip(c.s, dir + "/" + name + ".wav", -1.0)) {
+        const auto peak = peaks.find(name);
+        if (!WriteClip(c.s, dir + "/" + name + ".wav", peak == peaks.end() ? -1.0 : peak->second)) {
             std::fprintf(stderr, "zivi-sound: cannot write %s/%s.wav\n", dir.c_str(), name.c_str());
             return 1;
         }
