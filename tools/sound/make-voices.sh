@@ -14,9 +14,9 @@ trap 'rm -rf "$work"' EXIT
 speak() { # who text file
   local who=$1 text=$2 file=$3
   if [ "$who" = M ]; then
-    espeak-ng -v ko+m3 -p 32 -s 150 -a 170 -w "$file" "$text"
+    espeak-ng -v ko+m3 -p 32 -s 150 -a 100 -w "$file" "$text"
   else
-    espeak-ng -v ko+f4 -p 72 -s 165 -a 170 -w "$file" "$text"
+    espeak-ng -v ko+f4 -p 72 -s 165 -a 100 -w "$file" "$text"
   fi
 }
 
@@ -24,13 +24,20 @@ finish() { # raw who out
   local raw=$1 who=$2 dest=$3
   local colour=(bass -2 treble 2)
   [ "$who" = M ] && colour=(bass 3 treble -1)
-  # first the trim (its length is unknown until it ran), then the finish on a known length
-  sox -D -q "$raw" "$work/trim.wav" \
-    highpass 70 "${colour[@]}" \
-    silence 1 0.01 0.4% reverse silence 1 0.01 0.4% reverse
-  sox -D -q "$work/trim.wav" -b 16 "$dest.part.wav" \
+  # First the trim (its length is unknown until it ran), then the finish on a known length.
+  # 8 dB of headroom before the filters; the level comes back with the final normalisation.
+  # A take that clipped anywhere on the way is an error, not a warning.
+  sox -D -V2 "$raw" "$work/trim.wav" \
+    gain -8 highpass 70 "${colour[@]}" \
+    silence 1 0.01 0.4% reverse silence 1 0.01 0.4% reverse 2> "$work/log"
+  sox -D -V2 "$work/trim.wav" -b 16 "$dest.part.wav" \
     rate -h 44100 channels 2 norm -1 \
-    fade t 0.004 -0 0.03 pad 0.02 0.2
+    fade t 0.004 -0 0.03 pad 0.02 0.2 2>> "$work/log"
+  if grep -q clipped "$work/log"; then
+    echo "make-voices.sh: $dest clipped:" >&2
+    cat "$work/log" >&2
+    exit 1
+  fi
   mv -f "$dest.part.wav" "$dest"
 }
 
