@@ -28,7 +28,8 @@ enum class Act : uint8_t {
     PpeokMark,    // card shows its face with the ppeok marker of `player` over it
     Effect,       // effect picture `index` (go counts 1-9, card effects 10-13) at (a, b), 130 x 90,
                   // for `seconds`
-    Label,        // label `index` (LabelId) of `player`: text, visible; hasPos: moved to (a, b)
+    Label,        // label `index` (LabelId) of `player` (-1: the board's own): text, visible; hasPos:
+                  // moved to (a, b); for Nick, voice = the male voice icon beside it
     ResultPanel,  // the result panel: visible (its texts come as Label actions)
     CommonPanel,  // index: 0 hidden, 1 shake (cards 0-2), 2 four of a month (cards 0..count)
     MissionFrame, // mission panel frame `index` (1-6); 0 = panel hidden for good
