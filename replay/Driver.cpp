@@ -218,6 +218,9 @@ void Replay::PrepareReplay(const GameRecord& record) {
     {
         const QChar* text = s.Runs.constData();
         const qsizetype size = s.Runs.size();
+        qsizetype entries = 1;
+        for (qsizetype i = 0; i < size; ++i) entries += text[i] == QLatin1Char('^');
+        s.MoveList.reserve(size_t(entries));
         qsizetype from = 0;
         for (qsizetype i = 0; i <= size; ++i) {
             if (i < size && text[i] != QLatin1Char('^')) continue;
