@@ -87,6 +87,8 @@ public:
 
     // Scoring, settlement, missions, panels.
     void CountScore(int player);
+    [[gnu::noinline]] void announceSet(int player, Snd name, uint8_t& said);
+    [[gnu::noinline]] void drawScoreLabels(int player, int piValue);
     void SettleWin(int winner);
     void SettleSpecialWin(int winner, char kind);
     void SettleDraw();

@@ -18,10 +18,21 @@ inline int doublePiCount(uint64_t pis) {
 
 } // namespace
 
+// The first completion of a set in the hand is announced in the player's voice.
+void Replay::announceSet(int p, Snd name, uint8_t& said) {
+    if (said) return;
+    said = 1;
+    Sound_Play(name, true, s.Players[size_t(p)].Voice, 0.3);
+}
+
+void Replay::drawScoreLabels(int p, int piValue) {
+    SetLabel(LabelId::PiCount, p, piValue > 0 ? QString::number(piValue) : QString(), piValue > 0);
+    if (s.Players[size_t(p)].Score >= 1) SetLabel(LabelId::Points, p, QString::number(s.Players[size_t(p)].Score));
+}
+
 void Replay::CountScore(int p) {
     PlayerState& pl = s.Players[size_t(p)];
     const PlayerBoard& b = s.Boards[size_t(p)];
-    const QChar voice = pl.Voice;
 
     const int n = b.CapturedCount[KindBright];
     int brightPoints = 0;
@@ -36,10 +47,7 @@ void Replay::CountScore(int p) {
     // 고도리: the three birds captured by this player (their kind never changes).
     if ((s.Where[size_t(3 + p)] & Birds) == Birds) {
         animalPoints += 5;
-        if (!pl.GodoriSaid) {
-            pl.GodoriSaid = 1;
-            Sound_Play(Snd::GODORI, true, voice, 0.3);
-        }
+        announceSet(p, Snd::GODORI, pl.GodoriSaid);
     }
     pl.AnimalDouble = a > 6 ? 1 : 0;
     pl.AnimalCount = int16_t(a);
@@ -49,24 +57,15 @@ void Replay::CountScore(int p) {
     const uint64_t ribbons = b.CapturedSet[KindRibbon];
     if ((ribbons & Hongdan) == Hongdan) {
         ribbonPoints += 3;
-        if (!pl.HongdanSaid) {
-            pl.HongdanSaid = 1;
-            Sound_Play(Snd::HONGDAN, true, voice, 0.3);
-        }
+        announceSet(p, Snd::HONGDAN, pl.HongdanSaid);
     }
     if ((ribbons & Chungdan) == Chungdan) {
         ribbonPoints += 3;
-        if (!pl.ChungdanSaid) {
-            pl.ChungdanSaid = 1;
-            Sound_Play(Snd::CHUNGDAN, true, voice, 0.3);
-        }
+        announceSet(p, Snd::CHUNGDAN, pl.ChungdanSaid);
     }
     if ((ribbons & Chodan) == Chodan) {
         ribbonPoints += 3;
-        if (!pl.ChodanSaid) {
-            pl.ChodanSaid = 1;
-            Sound_Play(Snd::CHODAN, true, voice, 0.3);
-        }
+        announceSet(p, Snd::CHODAN, pl.ChodanSaid);
     }
     pl.RibbonCount = int16_t(r);
 
@@ -77,12 +76,9 @@ void Replay::CountScore(int p) {
     PlayerLabels& l = s.View.Labels[size_t(p)];
     l.PiValue = int16_t(v);
     l.PiVisible = v > 0;
-    if (timeline) SetLabel(LabelId::PiCount, p, v > 0 ? QString::number(v) : QString(), v > 0);
     pl.PiPoints = int16_t(v >= 10 ? v - 9 : 0);
     pl.CardCount = int16_t(n + a + r + k);
     pl.Score = int16_t(brightPoints + animalPoints + ribbonPoints + pl.PiPoints);
-    if (pl.Score >= 1) {
-        l.Points = pl.Score;
-        if (timeline) SetLabel(LabelId::Points, p, QString::number(pl.Score));
-    }
+    if (pl.Score >= 1) l.Points = pl.Score;
+    if (timeline) drawScoreLabels(p, v);
 }
