@@ -150,12 +150,15 @@ void Replay::LoadDeal(QStringView whatoo) {
         k.StackIndex = 0;
         k.Slot = -1;
         k.Triple = -1;
+        const uint64_t bit = uint64_t(1) << card;
         if (d < 8) {
-            setPlace(card, OnTable);
+            k.Place = OnTable;
+            s.Where[2] |= bit;
             k.Slot = int16_t(tableCount++);
         } else if (d < 28) {
             const int p = d < 18 ? 1 : 0;
-            setPlace(card, p);
+            k.Place = int16_t(p);
+            s.Where[size_t(p)] |= bit;
             if (handCount[size_t(p)] < HandPlaces) {
                 s.Boards[size_t(p)].Hand[size_t(handCount[size_t(p)]++)] = int16_t(card);
                 s.Boards[size_t(p)].HandSet |= uint64_t(1) << card;
@@ -194,18 +197,14 @@ void Replay::LayoutHand(int player) {
         b.HandSet |= uint64_t(1) << c;
         PlaceCard(c, pos.x, pos.y);
     }
-    int prevMonth = -1, run = 0;
-    for (int i = 0; i < n; ++i) {
-        const int month = s.Cards[size_t(b.Hand[size_t(i)])].Month;
-        run = month == prevMonth ? run + 1 : 1;
-        prevMonth = month;
-        if (run == 3) {
-            for (int j = 0; j < n; ++j)
-                if (s.Cards[size_t(b.Hand[size_t(j)])].Month == month) s.Cards[size_t(b.Hand[size_t(j)])].Triple = 1;
-            run = 0;
-            prevMonth = -1;
-        }
-    }
+    // The hand places hold the cards in number order, so the cards of a month follow each other:
+    // a run of three is a month of which the hand holds three or four cards. Each month is one
+    // group of four bits; count the bits of every group at once and keep the groups of 3 or 4.
+    const uint64_t held = b.HandSet & MonthCards;
+    uint64_t count = held - ((held >> 1) & 0x5555555555555555ull);
+    count = (count & 0x3333333333333333ull) + ((count >> 2) & 0x3333333333333333ull);
+    const uint64_t months = ((count + 0x5555555555555555ull) & 0x8888888888888888ull) >> 3;
+    for (uint64_t bits = held & (months * 0xF); bits; bits &= bits - 1) s.Cards[size_t(std::countr_zero(bits))].Triple = 1;
 }
 
 void Replay::ResyncTable() {

@@ -107,30 +107,17 @@ void Replay::Pause(double seconds) {
     if (recording()) push(Act::Pause).seconds = seconds;
 }
 
-void Replay::MoveCard(int card, float fromX, float fromY, int toX, int toY, bool faceUp, int w, int h, bool flash) {
-    if (!ValidCard(card)) return;
-    CardPicture& pic = s.View.Pictures[size_t(card)];
-    pic.Visible = true;
-    if (recording()) {
-        Action& a = push(Act::MoveCard);
-        a.card = int16_t(card);
-        a.a = int(fromX);
-        a.b = int(fromY);
-        a.c = toX;
-        a.d = toY;
-        a.faceUp = faceUp;
-        a.w = int16_t(w);
-        a.h = int16_t(h);
-        a.flash = flash;
-    }
-    // A move that goes nowhere draws nothing and changes neither size, face nor position.
-    if (int(fromX) == toX && int(fromY) == toY && fromX == float(toX) && fromY == float(toY)) return;
-    pic.W = int16_t(w);
-    pic.H = int16_t(h);
-    if (flash) s.View.FlashShown = true;
-    if (faceUp) pic.Face = true;
-    s.Cards[size_t(card)].X = float(toX);
-    s.Cards[size_t(card)].Y = float(toY);
+void Replay::recordMove(int card, float fromX, float fromY, int toX, int toY, bool faceUp, int w, int h, bool flash) {
+    Action& a = push(Act::MoveCard);
+    a.card = int16_t(card);
+    a.a = int(fromX);
+    a.b = int(fromY);
+    a.c = toX;
+    a.d = toY;
+    a.faceUp = faceUp;
+    a.w = int16_t(w);
+    a.h = int16_t(h);
+    a.flash = flash;
 }
 
 void Replay::HideFlash() {

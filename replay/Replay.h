@@ -117,7 +117,21 @@ public:
     }
     void recordSound(int slot, bool wait, bool voice, double seconds);
     void Pause(double seconds);
-    void MoveCard(int card, float fromX, float fromY, int toX, int toY, bool faceUp, int w, int h, bool flash);
+    void MoveCard(int card, float fromX, float fromY, int toX, int toY, bool faceUp, int w, int h, bool flash) {
+        if (!ValidCard(card)) return;
+        if (timeline) recordMove(card, fromX, fromY, toX, toY, faceUp, w, h, flash);
+        CardPicture& pic = s.View.Pictures[size_t(card)];
+        pic.Visible = true;
+        // A move that goes nowhere draws nothing and changes neither size, face nor position.
+        if (fromX == float(toX) && fromY == float(toY)) return;
+        pic.W = int16_t(w);
+        pic.H = int16_t(h);
+        if (flash) s.View.FlashShown = true;
+        if (faceUp) pic.Face = true;
+        s.Cards[size_t(card)].X = float(toX);
+        s.Cards[size_t(card)].Y = float(toY);
+    }
+    void recordMove(int card, float fromX, float fromY, int toX, int toY, bool faceUp, int w, int h, bool flash);
     void HideFlash();
     void ShowCardFace(int card);
     void PlaceCard(int card, int x, int y) {
