@@ -99,6 +99,8 @@ Codes textToCodes(const QString& text) {
     return codes;
 }
 
+const char16_t* doubleByteTable() { return tables().unicodeOf.data(); }
+
 QChar codeToChar(int c) {
     if (c >= 0 && c < 0x80) return QChar(char16_t(c));
     if (c < 0 && c >= -32768) {

@@ -27,6 +27,9 @@ QString codesToText(const Codes& codes);
 
 // The character of one code as codesToText gives it.
 QChar codeToChar(int code);
+// The characters of all 16-bit double-byte values (0 where a value is no character), for loops
+// that convert many codes.
+const char16_t* doubleByteTable();
 
 // Convenience: CP949 bytes to text and back (with the same replacement rules).
 QString decode(const QByteArray& bytes);

@@ -19,6 +19,16 @@ QString unscrambleItems(const QByteArray& bytes) {
     QString out(n, Qt::Uninitialized);
     QChar* o = out.data();
     qsizetype i = 0;
+    const char16_t* wide = cp949::doubleByteTable();
+    // The character of a code shifted back by one.
+    auto unshift = [wide](int code) -> QChar {
+        const int c = code - 1;
+        if (c >= 0 && c < 0x80) return QChar(char16_t(c));
+        if (c < 0 && c >= -32768) {
+            if (const char16_t u = wide[uint16_t(c + 65536)]) return QChar(u);
+        }
+        return QChar(QChar::ReplacementCharacter);
+    };
     // The next code at i (one or two bytes), advancing i.
     auto next = [&]() -> int {
         const int x = b[i];
@@ -35,11 +45,11 @@ QString unscrambleItems(const QByteArray& bytes) {
         while (i < n && b[i] == Space) ++i;
         if (i < n && b[i] == Quote) {
             ++i;
-            while (i < n && b[i] != Quote) *o++ = cp949::codeToChar(next() - 1);
+            while (i < n && b[i] != Quote) *o++ = unshift(next());
             if (i < n) ++i;
             while (i < n && !isEnd(i)) next(); // anything between the closing quote and the delimiter
         } else {
-            while (i < n && !isEnd(i)) *o++ = cp949::codeToChar(next() - 1);
+            while (i < n && !isEnd(i)) *o++ = unshift(next());
         }
         if (i < n) i += (b[i] == Cr && i + 1 < n && b[i + 1] == Lf) ? 2 : 1;
     }
@@ -101,16 +111,16 @@ bool ReadRecordBytes(const QByteArray& bytes, GameRecord& out, QString* why) {
     // The first ten pieces between "@@" terminators; later ones are not read.
     QStringView pieces[10];
     {
-        const QStringView all(text);
+        const QChar* d = text.constData();
+        const qsizetype size = text.size();
         qsizetype from = 0;
-        for (int k = 0; k < 10; ++k) {
-            const qsizetype at = all.indexOf(QLatin1String("@@"), from);
-            if (at < 0) {
-                if (from <= all.size()) pieces[k] = all.mid(from);
-                break;
+        int k = 0;
+        for (qsizetype i = 0; i + 1 < size && k < 10; ++i) {
+            if (d[i] == QLatin1Char('@') && d[i + 1] == QLatin1Char('@')) {
+                pieces[k++] = QStringView(d + from, i - from);
+                from = i + 2;
+                ++i;
             }
-            pieces[k] = all.mid(from, at - from);
-            from = at + 2;
         }
     }
 
