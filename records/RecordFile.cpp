@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <array>
+
 namespace {
 
 constexpr int Comma = ',', Quote = '"', Cr = '\r', Lf = '\n', Space = ' ';
@@ -49,7 +51,22 @@ QString unscrambleItems(const QByteArray& bytes) {
             if (i < n) ++i;
             while (i < n && !isEnd(i)) next(); // anything between the closing quote and the delimiter
         } else {
-            while (i < n && !isEnd(i)) *o++ = unshift(next());
+            // The common case: single-byte characters, shifted back through a small table.
+            static const std::array<char16_t, 256> single = [] {
+                std::array<char16_t, 256> t{};
+                for (int x = 0; x < 256; ++x) t[size_t(x)] = x >= 1 && x <= 0x80 ? char16_t(x - 1) : char16_t(0xFFFD);
+                return t;
+            }();
+            while (i < n) {
+                const uint8_t x = b[i];
+                if (x < 0x81) {
+                    if (x == Comma || x == Cr || x == Lf) break;
+                    *o++ = QChar(single[x]);
+                    ++i;
+                } else {
+                    *o++ = unshift(next());
+                }
+            }
         }
         if (i < n) i += (b[i] == Cr && i + 1 < n && b[i + 1] == Lf) ? 2 : 1;
     }
@@ -111,16 +128,16 @@ bool ReadRecordBytes(const QByteArray& bytes, GameRecord& out, QString* why) {
     // The first ten pieces between "@@" terminators; later ones are not read.
     QStringView pieces[10];
     {
-        const QChar* d = text.constData();
-        const qsizetype size = text.size();
-        qsizetype from = 0;
+        const QStringView all(text);
+        qsizetype from = 0, at = 0;
         int k = 0;
-        for (qsizetype i = 0; i + 1 < size && k < 10; ++i) {
-            if (d[i] == QLatin1Char('@') && d[i + 1] == QLatin1Char('@')) {
-                pieces[k++] = QStringView(d + from, i - from);
-                from = i + 2;
-                ++i;
+        while (k < 10 && (at = all.indexOf(QLatin1Char('@'), at)) >= 0 && at + 1 < all.size()) {
+            if (all[at + 1] != QLatin1Char('@')) {
+                ++at;
+                continue;
             }
+            pieces[k++] = all.mid(from, at - from);
+            from = at += 2;
         }
     }
 
