@@ -251,18 +251,18 @@ class TestAdManager : public QObject {
         }
     }
 
-    // Runs `act` on the next modal window as soon as it shows, from inside its event loop.
-    void whenModalShows(std::function<void(QWidget*)> act) {
-        auto* poll = new QTimer(this);
-        poll->setInterval(10);
-        connect(poll, &QTimer::timeout, this, [poll, act] {
+    // Runs `act` on the modal window as soon as it shows, from inside its event loop, and again
+    // every 20 ms for as long as it stays open: a file dialog may not take its "Open" click
+    // before it has looked at the file. The polling ends with the returned timer.
+    std::unique_ptr<QTimer> whenModalShows(std::function<void(QWidget*)> act) {
+        auto poll = std::make_unique<QTimer>();
+        poll->setInterval(20);
+        QObject::connect(poll.get(), &QTimer::timeout, [act] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible()) return;
-            poll->stop();
-            poll->deleteLater();
-            act(modal);
+            if (modal && modal->isVisible()) act(modal);
         });
         poll->start();
+        return poll;
     }
 
     // The window's own pixels, frame excluded.
@@ -793,7 +793,7 @@ private slots:
         owner.show();
         QString seenTitle, seenText;
         int seenIcon = -1, seenButtons = -1;
-        whenModalShows([&](QWidget* modal) {
+        const auto poll = whenModalShows([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (!box) return;
             seenTitle = box->windowTitle();
@@ -828,7 +828,7 @@ private slots:
         owner.show();
         QString seenTitle, seenFolder;
         QStringList seenFilters;
-        whenModalShows([&](QWidget* modal) {
+        const auto poll = whenModalShows([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             if (!dialog) return;
             seenTitle = dialog->windowTitle();
@@ -838,10 +838,13 @@ private slots:
                 QTest::keyClick(dialog, Qt::Key_Escape);
                 return;
             }
-            // The file is named in the dialog's name box, then "Open" is clicked.
-            dialog->selectFile(redBlue_);
+            // The file's path goes into the dialog's name box, then "Open" is clicked. Not by
+            // selectFile(), which leaves the box alone while it has the focus, and not typed key by
+            // key, which opens the completer's popup and that swallows the click.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-            if (!buttons) return;
+            if (!name || !buttons) return;
+            name->setText(redBlue_);
             QTest::mouseClick(buttons->button(QDialogButtonBox::Open), Qt::LeftButton);
         });
         DesktopFileChooser chooser;
