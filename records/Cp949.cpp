@@ -101,19 +101,11 @@ Codes textToCodes(const QString& text) {
 
 const char16_t* doubleByteTable() { return tables().unicodeOf.data(); }
 
-QChar codeToChar(int c) {
-    if (c >= 0 && c < 0x80) return QChar(char16_t(c));
-    if (c < 0 && c >= -32768) {
-        const char16_t u = tables().unicodeOf[uint16_t(c + 65536)];
-        if (u) return QChar(u);
-    }
-    return QChar(QChar::ReplacementCharacter);
-}
-
 QString codesToText(const Codes& codes) {
     QString out(qsizetype(codes.size()), Qt::Uninitialized);
     QChar* d = out.data();
-    for (int c : codes) *d++ = codeToChar(c);
+    const char16_t* wide = doubleByteTable();
+    for (int c : codes) *d++ = codeToChar(c, wide);
     return out;
 }
 

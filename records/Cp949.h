@@ -25,11 +25,17 @@ Codes textToCodes(const QString& text);
 // that character, anything else as U+FFFD.
 QString codesToText(const Codes& codes);
 
-// The character of one code as codesToText gives it.
-QChar codeToChar(int code);
-// The characters of all 16-bit double-byte values (0 where a value is no character), for loops
-// that convert many codes.
+// The characters of all 16-bit double-byte values (0 where a value is no character).
 const char16_t* doubleByteTable();
+// The character of one code as codesToText gives it, looked up in `wide` (doubleByteTable()),
+// which loops that convert many codes fetch once.
+inline QChar codeToChar(int c, const char16_t* wide) {
+    if (c >= 0 && c < 0x80) return QChar(char16_t(c));
+    if (c < 0 && c >= -32768) {
+        if (const char16_t u = wide[uint16_t(c + 65536)]) return QChar(u);
+    }
+    return QChar(QChar::ReplacementCharacter);
+}
 
 // Convenience: CP949 bytes to text and back (with the same replacement rules).
 QString decode(const QByteArray& bytes);

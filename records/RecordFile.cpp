@@ -23,14 +23,7 @@ QString unscrambleItems(const QByteArray& bytes) {
     qsizetype i = 0;
     const char16_t* wide = cp949::doubleByteTable();
     // The character of a code shifted back by one.
-    auto unshift = [wide](int code) -> QChar {
-        const int c = code - 1;
-        if (c >= 0 && c < 0x80) return QChar(char16_t(c));
-        if (c < 0 && c >= -32768) {
-            if (const char16_t u = wide[uint16_t(c + 65536)]) return QChar(u);
-        }
-        return QChar(QChar::ReplacementCharacter);
-    };
+    auto unshift = [wide](int code) { return cp949::codeToChar(code - 1, wide); };
     // The next code at i (one or two bytes), advancing i.
     auto next = [&]() -> int {
         const int x = b[i];

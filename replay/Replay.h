@@ -103,6 +103,7 @@ public:
     void game_RINFO();
     void ShowShake(int player, int c1, int c2, int c3);
     void book(int winner, double money);
+    bool winnerSounds(int winner);
 
     // Presentation: these change the pictures' state and append actions.
     void Sound_Play(Snd name, bool wait, QChar voice, double seconds) {

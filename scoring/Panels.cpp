@@ -115,20 +115,17 @@ void Replay::game_DRAWJUMSU(int player) {
     l.DrawnLosses = pl.Losses;
     l.DrawnDraws = pl.Draws;
     if (recording()) {
-        Action& m = push(Act::Label);
-        m.index = int16_t(LabelId::Money);
-        m.player = int8_t(player);
-        m.text = MoneyLabelText(l);
-        m.hasPos = true;
-        m.a = 625;
-        m.b = player == 1 ? 45 : 496;
-        Action& r = push(Act::Label);
-        r.index = int16_t(LabelId::Record);
-        r.player = int8_t(player);
-        r.text = RecordLabelText(l);
-        r.hasPos = true;
-        r.a = 625;
-        r.b = player == 1 ? 73 : 525;
+        auto placed = [&](LabelId id, const QString& text, int y) {
+            Action& a = push(Act::Label);
+            a.index = int16_t(id);
+            a.player = int8_t(player);
+            a.text = text;
+            a.hasPos = true;
+            a.a = 625;
+            a.b = y;
+        };
+        placed(LabelId::Money, MoneyLabelText(l), player == 1 ? 45 : 496);
+        placed(LabelId::Record, RecordLabelText(l), player == 1 ? 73 : 525);
     }
 }
 

@@ -139,16 +139,9 @@ void Replay::SettleWin(int w) {
             multiply(P, 2);
         }
     }
-    if (w == 1) {
-        Sound_Play(Snd::NOTGOOD, false, win.Voice, 0);
-        Sound_Play(Snd::LOSE, false, QChar(), 0);
-    } else {
-        if (s.Round.StreakOption == u"1") {
-            items |= ItemStreak;
-            multiply(P, 10);
-        }
-        Sound_Play(Snd::GOOD, false, win.Voice, 0);
-        Sound_Play(Snd::WINNER, false, QChar(), 0);
+    if (winnerSounds(w)) {
+        items |= ItemStreak;
+        multiply(P, 10);
     }
     const double M = double(P) * s.Round.PointValueNumber;
     s.End = Ending::Win;
@@ -169,6 +162,20 @@ void Replay::SettleWin(int w) {
     if (recording()) push(Act::ResultPanel).visible = true;
 }
 
+// The winner's voice and the closing sound; true when player 0 won and the five-wins bonus
+// applies (its item and multiplier come before the sounds in the result).
+bool Replay::winnerSounds(int w) {
+    const QChar voice = s.Players[size_t(w)].Voice;
+    if (w == 1) {
+        Sound_Play(Snd::NOTGOOD, false, voice, 0);
+        Sound_Play(Snd::LOSE, false, QChar(), 0);
+        return false;
+    }
+    Sound_Play(Snd::GOOD, false, voice, 0);
+    Sound_Play(Snd::WINNER, false, QChar(), 0);
+    return s.Round.StreakOption == u"1";
+}
+
 void Replay::book(int w, double M) {
     for (int p = 0; p < 2; ++p) {
         PlayerState& pl = s.Players[size_t(p)];
@@ -185,19 +192,11 @@ void Replay::book(int w, double M) {
 
 void Replay::SettleSpecialWin(int w, char kind) {
     if (s.View.ResultShown) return; // one settlement per hand
-    const PlayerState& win = s.Players[size_t(w)];
     double M = s.Round.PointValueNumber * (kind == 'C' ? double(s.Round.ChongtongRate) : 100.0);
     uint16_t items = 0;
-    if (w == 1) {
-        Sound_Play(Snd::NOTGOOD, false, win.Voice, 0);
-        Sound_Play(Snd::LOSE, false, QChar(), 0);
-    } else {
-        if (s.Round.StreakOption == u"1") {
-            items |= ItemStreak;
-            M *= 10;
-        }
-        Sound_Play(Snd::GOOD, false, win.Voice, 0);
-        Sound_Play(Snd::WINNER, false, QChar(), 0);
+    if (winnerSounds(w)) {
+        items |= ItemStreak;
+        M *= 10;
     }
     book(w, M);
     s.End = kind == 'C' ? Ending::Chongtong : Ending::ThreePpeok;
